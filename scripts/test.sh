@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the engines and text layer natively (g++, clang, and
+# under AddressSanitizer/UBSan), then the Windows program itself under Wine in a virtual display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh all
+
+jobs=${JOBS:-2}
+run_preset() {
+  local preset=$1
+  echo "== $preset"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" -j "$jobs"
+  ctest --preset "$preset"
+}
+
+run_preset native
+run_preset native-clang
+run_preset native-asan
+
+echo "== windows64 (compile check: the code is 64-bit clean)"
+cmake --preset windows64 >/dev/null
+cmake --build --preset windows64 -j "$jobs"
+
+run_preset windows

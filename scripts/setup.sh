@@ -7,7 +7,7 @@ what=${1:-all}
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
 native_pkgs=(cmake g++ clang libgtest-dev libssl-dev nettle-dev)
-windows_pkgs=(cmake g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
+windows_pkgs=(cmake g++ g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine wine32:i386 wine64 wine32-preloader wine64-preloader qemu-user-static
   xvfb x11-utils imagemagick fonts-liberation)
 bench_pkgs=(cmake g++ g++-multilib libbenchmark-dev libssl-dev nettle-dev valgrind)

@@ -1,0 +1,19 @@
+# The drawing and file-format code, shared by the native library and the host-built generator
+# of the Windows build.
+set(PICTURES_DIR ${CMAKE_CURRENT_LIST_DIR})
+set(PICTURES_SOURCES
+  ${PICTURES_DIR}/raster.cpp
+  ${PICTURES_DIR}/glyphs.cpp
+  ${PICTURES_DIR}/emblem.cpp
+  ${PICTURES_DIR}/banner.cpp
+  ${PICTURES_DIR}/icon.cpp
+  ${PICTURES_DIR}/bmp.cpp
+  ${PICTURES_DIR}/ico.cpp)
+set(PICTURES_HEADERS
+  ${PICTURES_DIR}/raster.h
+  ${PICTURES_DIR}/glyphs.h
+  ${PICTURES_DIR}/emblem.h
+  ${PICTURES_DIR}/artwork.h
+  ${PICTURES_DIR}/bmp.h
+  ${PICTURES_DIR}/ico.h
+  ${PICTURES_DIR}/le_bytes.h)

@@ -1,0 +1,147 @@
+// The picture files as Windows reads them: BMP and ICO headers, row order, colour order,
+// the icon's palette and mask.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "artwork.h"
+#include "bmp.h"
+#include "ico.h"
+#include "le_bytes.h"
+
+namespace {
+
+constexpr Rgb kRed{0xFF, 0x00, 0x00};
+constexpr Rgb kGreen{0x00, 0xC0, 0x00};
+constexpr Rgb kBlue{0x00, 0x00, 0xFF};
+
+TEST(BannerBitmap, HeaderIsA24BitUncompressedDibOfTheBannerSize) {
+  Rgb pixels[kBannerWidth * kBannerHeight] = {};
+  Canvas canvas{kBannerWidth, kBannerHeight, pixels};
+  DrawBanner(canvas);
+  uint8_t file[BmpFileSize(kBannerWidth, kBannerHeight)] = {};
+  const uint32_t size = WriteBmp24(canvas, file, sizeof file);
+
+  ASSERT_EQ(size, 14u + 40u + 764u * 78u);  // 254 * 3 = 762 bytes, padded to 764
+  EXPECT_EQ(file[0], 'B');
+  EXPECT_EQ(file[1], 'M');
+  EXPECT_EQ(GetU32(file + 2), size);
+  EXPECT_EQ(GetU32(file + 10), 54u);
+  const uint8_t* info = file + 14;
+  EXPECT_EQ(GetU32(info + 0), 40u);
+  EXPECT_EQ(GetU32(info + 4), 254u);
+  EXPECT_EQ(GetU32(info + 8), 78u);
+  EXPECT_EQ(GetU16(info + 12), 1u);
+  EXPECT_EQ(GetU16(info + 14), 24u);
+  EXPECT_EQ(GetU32(info + 16), 0u);  // BI_RGB
+  EXPECT_EQ(GetU32(info + 20), 764u * 78u);
+  EXPECT_EQ(GetU32(info + 24), 2880u);
+  EXPECT_EQ(GetU32(info + 28), 2880u);
+  EXPECT_EQ(GetU32(info + 32), 0u);  // no palette
+}
+
+TEST(BannerBitmap, RowsAreBottomUpBlueGreenRedAndPadded) {
+  Rgb pixels[3 * 2] = {kRed, kGreen, kBlue, kBlue, kBlue, kBlue};
+  Canvas canvas{3, 2, pixels};
+  uint8_t file[BmpFileSize(3, 2) + 8] = {};
+  ASSERT_EQ(WriteBmp24(canvas, file, sizeof file), 54u + 2u * 12u);
+
+  const uint8_t* bottom = file + 54;
+  const uint8_t* top = bottom + 12;
+  EXPECT_EQ(bottom[0], 0xFF);  // blue first
+  EXPECT_EQ(bottom[2], 0x00);
+  EXPECT_EQ(top[0], 0x00);
+  EXPECT_EQ(top[2], 0xFF);   // the red top-left pixel
+  EXPECT_EQ(top[4], 0xC0);   // green
+  EXPECT_EQ(top[9], 0x00);   // padding
+  EXPECT_EQ(WriteBmp24(canvas, file, BmpFileSize(3, 2) - 1), 0u);
+}
+
+TEST(AppIcon, DirectoryHoldsOne32By32ImageOf256Colours) {
+  Rgb pixels[kIconSide * kIconSide] = {};
+  uint8_t opaque[kIconSide * kIconSide] = {};
+  Canvas canvas{kIconSide, kIconSide, pixels};
+  DrawIcon(canvas, opaque);
+  uint8_t file[IcoFileSize(kIconSide)] = {};
+  const uint32_t size = WriteIco8(canvas, opaque, file, sizeof file);
+
+  const uint32_t imageSize = 40u + 256u * 4u + 32u * 32u + 4u * 32u;
+  ASSERT_EQ(size, 6u + 16u + imageSize);
+  EXPECT_EQ(GetU16(file + 0), 0u);
+  EXPECT_EQ(GetU16(file + 2), 1u);  // icon, not cursor
+  EXPECT_EQ(GetU16(file + 4), 1u);  // exactly one image
+  const uint8_t* entry = file + 6;
+  EXPECT_EQ(entry[0], 32u);
+  EXPECT_EQ(entry[1], 32u);
+  EXPECT_EQ(entry[2], 0u);  // 256 colours
+  EXPECT_EQ(GetU16(entry + 4), 1u);
+  EXPECT_EQ(GetU16(entry + 6), 8u);
+  EXPECT_EQ(GetU32(entry + 8), imageSize);
+  EXPECT_EQ(GetU32(entry + 12), 22u);
+
+  const uint8_t* info = file + 22;
+  EXPECT_EQ(GetU32(info + 0), 40u);
+  EXPECT_EQ(GetU32(info + 4), 32u);
+  EXPECT_EQ(GetU32(info + 8), 64u);  // colour and mask halves
+  EXPECT_EQ(GetU16(info + 14), 8u);
+  EXPECT_EQ(GetU32(info + 16), 0u);
+
+  // A rounded tile: the corners show through, the middle does not.
+  const uint8_t* mask = info + 40 + 1024 + 1024;
+  EXPECT_EQ(mask[31 * 4] & 0x80, 0x80);        // top-left pixel, last row bottom-up
+  EXPECT_EQ(mask[16 * 4 + 2] & 0x80, 0x00);    // pixel (16, 15)
+}
+
+TEST(AppIcon, PaletteAndMaskReproduceTheCanvas) {
+  Rgb pixels[4 * 4] = {};
+  uint8_t opaque[4 * 4] = {};
+  for (int i = 0; i < 16; ++i) {
+    pixels[i] = i % 2 == 0 ? kGreen : kBlue;
+    opaque[i] = i == 5 ? 0 : 1;
+  }
+  Canvas canvas{4, 4, pixels};
+  uint8_t file[IcoFileSize(4)] = {};
+  ASSERT_NE(WriteIco8(canvas, opaque, file, sizeof file), 0u);
+
+  const uint8_t* palette = file + 22 + 40;
+  const uint8_t* colours = palette + 1024;
+  const uint8_t* mask = colours + 4 * 4;
+  EXPECT_EQ(GetU32(palette), 0u);  // index 0 is black, for the see-through pixels
+  for (int y = 0; y < 4; ++y) {
+    for (int x = 0; x < 4; ++x) {
+      const int row = 3 - y;
+      const bool clear = (mask[row * 4] & (0x80 >> x)) != 0;
+      const uint8_t index = colours[row * 4 + x];
+      SCOPED_TRACE(testing::Message() << "pixel " << x << "," << y);
+      EXPECT_EQ(clear, opaque[y * 4 + x] == 0);
+      if (clear) {
+        EXPECT_EQ(index, 0u);
+        continue;
+      }
+      const Rgb want = pixels[y * 4 + x];
+      EXPECT_EQ(palette[4 * index + 0], want.b);
+      EXPECT_EQ(palette[4 * index + 1], want.g);
+      EXPECT_EQ(palette[4 * index + 2], want.r);
+    }
+  }
+}
+
+TEST(AppIcon, RefusesWhatA256ColourIconCannotHold) {
+  Rgb pixels[16 * 16] = {};
+  uint8_t opaque[16 * 16] = {};
+  for (int i = 0; i < 256; ++i) {
+    pixels[i] = Rgb{static_cast<uint8_t>(i), 1, 1};  // 256 colours besides black
+    opaque[i] = 1;
+  }
+  Canvas canvas{16, 16, pixels};
+  uint8_t file[IcoFileSize(16)] = {};
+  EXPECT_EQ(WriteIco8(canvas, opaque, file, sizeof file), 0u);
+  pixels[0] = Rgb{0, 0, 0};  // now black and 255 others: fits
+  EXPECT_EQ(WriteIco8(canvas, opaque, file, sizeof file), IcoFileSize(16));
+  EXPECT_EQ(WriteIco8(canvas, opaque, file, sizeof file - 1), 0u);
+
+  Canvas oblong{16, 8, pixels};
+  EXPECT_EQ(WriteIco8(oblong, opaque, file, sizeof file), 0u);
+}
+
+}  // namespace

@@ -26,7 +26,9 @@ void DrawTexture(Canvas& canvas) {
   int32_t y = 1;
   int32_t shift = 0;
   for (const char* line : kTexture) {
-    DrawText(canvas, -shift, y, line, 1, kTitle, 0.06f);
+    for (int32_t x = -shift; x < canvas.width; x += TextWidth(line, 1) + 6) {
+      DrawText(canvas, x, y, line, 1, kTitle, 0.06f);
+    }
     y += 11;
     shift += 17;
   }
@@ -38,6 +40,13 @@ void DrawShadowedText(Canvas& canvas, int32_t x, int32_t y, const char* text, in
   DrawText(canvas, x, y, text, scale, colour, 1.0f);
 }
 
+// The title is set a pixel bolder than the font, so that it holds its own against the texture.
+void DrawTitleText(Canvas& canvas, int32_t x, int32_t y, const char* text) {
+  DrawText(canvas, x + 2, y + 2, text, 2, kShadow, 0.5f);
+  DrawText(canvas, x, y, text, 2, kTitle, 1.0f);
+  DrawText(canvas, x + 1, y, text, 2, kTitle, 1.0f);
+}
+
 }  // namespace
 
 void DrawBanner(Canvas& canvas) {
@@ -47,8 +56,8 @@ void DrawBanner(Canvas& canvas) {
   FillRoundRect(canvas, 14.0f, 19.0f, 44.0f, 44.0f, EmblemRadius(44.0f), kShadow, kShadow);
   DrawEmblem(canvas, 12.0f, 17.0f, 44.0f);
 
-  DrawShadowedText(canvas, 70, 12, "Message Digest", 2, kTitle);
-  DrawShadowedText(canvas, 70, 33, "Hasher", 2, kTitle);
+  DrawTitleText(canvas, 70, 12, "Message Digest");
+  DrawTitleText(canvas, 70, 33, "Hasher");
   FillRect(canvas, 70, 54, 144, 1, kAccent);
   DrawShadowedText(canvas, 70, 60, "MD2 & MD5", 1, kAccent);
   DrawText(canvas, 70 + 144 - TextWidth("RFC 1319 / 1321", 1), 60, "RFC 1319 / 1321", 1, kSubtle,

@@ -101,21 +101,64 @@ int32_t TextWidth(const char* text, int32_t scale) {
   return width * scale;
 }
 
+namespace {
+
+bool InkAt(const Glyph& glyph, int32_t row, int32_t col) {
+  if (row < 0 || row >= kGlyphRows || col < 0 || col >= glyph.width) return false;
+  const char* bits = glyph.rows[row];
+  return bits != nullptr && bits[col] == '#';
+}
+
+void DrawBlock(Canvas& canvas, int32_t x, int32_t y, int32_t size, Rgb colour, float opacity) {
+  for (int32_t dy = 0; dy < size; ++dy) {
+    for (int32_t dx = 0; dx < size; ++dx) BlendPixel(canvas, x + dx, y + dy, colour, opacity);
+  }
+}
+
+// Doubles the glyph after the Scale2x rule, but only ever adding ink: a blank pixel between two
+// inked neighbours at a right angle gets the quarter in that corner. Diagonals and curves lose
+// their stair steps while the square corners of letters such as D and E stay square.
+void DrawGlyphScale2x(Canvas& canvas, int32_t x, int32_t y, const Glyph& glyph, Rgb colour,
+                      float opacity) {
+  for (int32_t row = 0; row < kGlyphRows; ++row) {
+    for (int32_t col = 0; col < glyph.width; ++col) {
+      const bool p = InkAt(glyph, row, col);
+      const bool a = InkAt(glyph, row - 1, col);
+      const bool b = InkAt(glyph, row, col + 1);
+      const bool c = InkAt(glyph, row, col - 1);
+      const bool d = InkAt(glyph, row + 1, col);
+      const bool quarters[4] = {
+          p || (a && c && !b && !d),
+          p || (a && b && !c && !d),
+          p || (c && d && !a && !b),
+          p || (b && d && !a && !c),
+      };
+      for (int32_t q = 0; q < 4; ++q) {
+        if (quarters[q]) DrawBlock(canvas, x + 2 * col + q % 2, y + 2 * row + q / 2, 1, colour, opacity);
+      }
+    }
+  }
+}
+
+void DrawGlyphBlocks(Canvas& canvas, int32_t x, int32_t y, const Glyph& glyph, int32_t scale,
+                     Rgb colour, float opacity) {
+  for (int32_t row = 0; row < kGlyphRows; ++row) {
+    for (int32_t col = 0; col < glyph.width; ++col) {
+      if (InkAt(glyph, row, col)) DrawBlock(canvas, x + col * scale, y + row * scale, scale, colour, opacity);
+    }
+  }
+}
+
+}  // namespace
+
 void DrawText(Canvas& canvas, int32_t x, int32_t y, const char* text, int32_t scale, Rgb colour,
               float opacity) {
   for (const char* p = text; *p != '\0'; ++p) {
     const Glyph& glyph = FindGlyph(*p);
-    for (int32_t row = 0; row < kGlyphRows; ++row) {
-      const char* bits = glyph.rows[row];
-      if (bits == nullptr) continue;
-      for (int32_t col = 0; col < glyph.width; ++col) {
-        if (bits[col] != '#') continue;
-        for (int32_t dy = 0; dy < scale; ++dy) {
-          for (int32_t dx = 0; dx < scale; ++dx) {
-            BlendPixel(canvas, x + col * scale + dx, y + row * scale + dy, colour, opacity);
-          }
-        }
-      }
+    if (scale == 2) {
+      DrawGlyphScale2x(canvas, x, y, glyph, colour, opacity);
+    } else {
+      DrawGlyphBlocks(canvas, x, y, glyph, scale, colour, opacity);
     }
     x += (glyph.width + 1) * scale;
   }

@@ -11,7 +11,8 @@ constexpr int32_t kGlyphAscent = 7;
 // Width in pixels of the text at the given scale, including the one-column gaps between letters.
 int32_t TextWidth(const char* text, int32_t scale);
 
-// Draws the text with its top-left corner at (x, y); each font pixel becomes a scale x scale block.
+// Draws the text with its top-left corner at (x, y); each font pixel becomes a scale x scale block,
+// except that at scale 2 diagonals are smoothed.
 // Characters outside the font are drawn as spaces.
 void DrawText(Canvas& canvas, int32_t x, int32_t y, const char* text, int32_t scale, Rgb colour,
               float opacity);

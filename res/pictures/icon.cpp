@@ -5,9 +5,9 @@
 
 namespace {
 
-// The tile's edge pixels are blended towards the classic dialog grey, the background the icon
-// is seen on most, since a 256-colour icon has no partial transparency.
-constexpr Rgb kMatte = MakeRgb(0xC0C0C0);
+// A 256-colour icon has no partial transparency, so the tile's edge pixels are blended towards
+// a deep blue instead: on light and dark backgrounds alike they read as a thin rim, not a halo.
+constexpr Rgb kMatte = MakeRgb(0x0B1F3A);
 constexpr float kInset = 1.0f;
 constexpr float kSide = kIconSide - 2 * kInset;
 

@@ -1,0 +1,48 @@
+# Shared by the scripts that run the program under Wine: a prefix kept in the build tree
+# and a private virtual display. Source it with the build directory as its argument.
+build_dir=$1
+
+export WINEPREFIX=${MDH_WINEPREFIX:-$build_dir/wineprefix}
+export WINEDEBUG=-all
+# No Mono or Gecko: the program needs neither, and installing them stalls a headless boot.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+xvfb_pid=
+
+# The 64-bit loader makes a prefix in which 32-bit programs run side by side (WoW64).
+wine_prefix_ready() {
+  [ -f "$WINEPREFIX/system.reg" ] && return 0
+  echo "creating the Wine prefix $WINEPREFIX (once)"
+  mkdir -p "$WINEPREFIX"
+  timeout 300 /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
+  timeout 60 wineserver -w || true
+}
+
+# Xvfb on the first display number nobody uses; DISPLAY points at it afterwards.
+start_virtual_display() {
+  local n
+  for n in $(seq 90 190); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
+  done
+  Xvfb ":$n" -screen 0 "${MDH_SCREEN:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  export DISPLAY=":$n"
+  local tries
+  for tries in $(seq 1 100); do
+    [ -e "/tmp/.X11-unix/X$n" ] && return 0
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  echo "Xvfb did not start on :$n" >&2
+  return 1
+}
+
+stop_all() {
+  timeout 30 wineserver -k 2>/dev/null || true
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+  fi
+}
+
+# Wine maps drive Z: to the root of the file system.
+dos_path() { local p; p=$(realpath "$1"); echo "Z:${p//\//\\}"; }

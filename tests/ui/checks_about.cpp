@@ -1,0 +1,141 @@
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app_title.h"
+#include "driver_capture.h"
+#include "driver_checks.h"
+#include "resource.h"
+
+namespace {
+
+struct Fields {
+  std::string plaintext;
+  std::string hash;
+};
+
+Fields ReadFields(HWND main) {
+  return {ReadItemText(main, IDC_PLAINTEXT), ReadItemText(main, IDC_HASH)};
+}
+
+void FillFields(HWND main) {
+  WriteItemText(main, IDC_PLAINTEXT, "About must not\r\ntouch this");
+  Click(main, IDC_MD2);
+}
+
+// The About box has no window text of its own; it is the dialog that main owns.
+HWND OpenAbout(Session& s) {
+  ClickLater(s.main, IDC_ABOUT);
+  return WaitForDialog(s.program, "", kTimeoutMs, s.main);
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+    lines.push_back(text.substr(start, end - start));
+  lines.push_back(text.substr(start));
+  return lines;
+}
+
+struct PictureCount {
+  int bitmaps;
+  int icons;
+};
+
+// Counts the picture statics that actually hold a picture.
+BOOL CALLBACK CountPicture(HWND child, LPARAM param) {
+  auto* count = reinterpret_cast<PictureCount*>(param);
+  const LONG_PTR type = GetWindowLongPtrA(child, GWL_STYLE) & SS_TYPEMASK;
+  if (type == SS_BITMAP && SendMessageA(child, STM_GETIMAGE, IMAGE_BITMAP, 0) != 0)
+    count->bitmaps++;
+  if (type == SS_ICON && SendMessageA(child, STM_GETICON, 0, 0) != 0) count->icons++;
+  return TRUE;
+}
+
+PictureCount CountPictures(HWND dialog) {
+  PictureCount count = {};
+  EnumChildWindows(dialog, CountPicture, reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
+bool ClosesBackToMain(Session& s, HWND about, const Fields& before) {
+  bool ok = Expect(WaitForWindowGone(about, kTimeoutMs), "the About box stayed open");
+  ok &= Expect(WaitUntil([&] { return IsWindowEnabled(s.main) != FALSE; }, kTimeoutMs),
+               "the main window stayed disabled");
+  const Fields after = ReadFields(s.main);
+  ok &= ExpectText(after.plaintext, before.plaintext, "plaintext");
+  return ok & ExpectText(after.hash, before.hash, "hash field");
+}
+
+// Leaves the box open for the checks that follow; the Finish check closes it.
+HWND g_about = nullptr;
+
+HWND AboutOrOpen(Session& s) {
+  if (g_about == nullptr || !IsWindow(g_about)) g_about = OpenAbout(s);
+  return g_about;
+}
+
+}  // namespace
+
+bool CheckAboutText(Session& s) {
+  if (!HaveMain(s)) return false;
+  FillFields(s.main);
+  HWND about = AboutOrOpen(s);
+  if (!Expect(about != nullptr, "no About box appeared")) return false;
+  const std::vector<std::string> lines = SplitLines(ReadItemText(about, IDC_ABOUT_TEXT));
+  if (!Expect(lines.size() == 6, "%zu lines, first \"%s\"", lines.size(), lines[0].c_str()))
+    return false;
+  return ExpectText(lines[0], APP_TITLE, "line 1") &
+         ExpectText(lines[1], "Implementations of the MD2 and MD5 algorithms.", "line 2") &
+         Expect(lines[2].find("Rivest") != std::string::npos, "line 3 does not credit Rivest") &
+         ExpectText(lines[3], "", "line 4") &
+         Expect(!lines[4].empty() && !lines[5].empty(), "lines 5 and 6 are empty") &
+         Expect(!IsWindowEnabled(s.main), "the main window is not disabled under About");
+}
+
+bool CheckAboutCentredAfterDrag(Session& s) {
+  HWND about = AboutOrOpen(s);
+  if (!Expect(about != nullptr, "no About box")) return false;
+  RECT main = {};
+  GetWindowRect(s.main, &main);
+  const POINT centred = CentredOnDesktop(s.main);
+  const bool mainMoved = main.left != centred.x || main.top != centred.y;
+  return Expect(mainMoved, "(the main window was not dragged away, so this proves little)") &
+         IsCentredOnDesktop(about);
+}
+
+bool CheckAboutPictures(Session& s) {
+  HWND about = AboutOrOpen(s);
+  if (!Expect(about != nullptr, "no About box")) return false;
+  const PictureCount inAbout = CountPictures(about);
+  const PictureCount inMain = CountPictures(s.main);
+  bool ok = Expect(inAbout.bitmaps == 1 && inAbout.icons == 1,
+                   "About shows %d banner(s) and %d icon(s)", inAbout.bitmaps, inAbout.icons);
+  ok &= Expect(inMain.bitmaps == 1, "the main window shows %d banner(s)", inMain.bitmaps);
+  if (s.pictureDir != nullptr) {
+    Sleep(500);
+    const std::string path = std::string(s.pictureDir) + "\\about.bmp";
+    ok &= Expect(SaveWindowPicture(about, path.c_str()), "cannot save %s", path.c_str());
+  }
+  return ok;
+}
+
+bool CheckAboutFinishReturns(Session& s) {
+  HWND about = AboutOrOpen(s);
+  if (!Expect(about != nullptr, "no About box")) return false;
+  const Fields before = ReadFields(s.main);
+  ClickLater(about, IDC_FINISH);
+  g_about = nullptr;
+  return ClosesBackToMain(s, about, before);
+}
+
+bool CheckAboutCloseReturns(Session& s) {
+  if (!HaveMain(s)) return false;
+  FillFields(s.main);
+  HWND about = OpenAbout(s);
+  if (!Expect(about != nullptr, "no About box appeared the second time")) return false;
+  const Fields before = ReadFields(s.main);
+  PostMessageA(about, WM_CLOSE, 0, 0);
+  return ClosesBackToMain(s, about, before);
+}

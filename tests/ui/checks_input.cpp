@@ -1,0 +1,113 @@
+#include <cstdio>
+#include <string>
+
+#include "driver_checks.h"
+#include "driver_input.h"
+#include "resource.h"
+
+namespace {
+
+// Drag distances: far enough that the About box, centred on the desktop, cannot coincide
+// with its owner by chance.
+constexpr int kDragX = -170;
+constexpr int kDragY = -110;
+
+bool ShowsDigest(HWND main, int button) {
+  WriteItemText(main, IDC_PLAINTEXT, "abc");
+  WriteItemText(main, IDC_HASH, "");
+  Click(main, button);
+  return ReadItemText(main, IDC_HASH).size() == 32;
+}
+
+bool WaitForText(HWND window, const std::string& want) {
+  return WaitUntil([&] { return ReadText(window) == want; }, kTimeoutMs);
+}
+
+// Clicks into an edit field and puts the caret at its end.
+void ClickToEnd(HWND field) {
+  LeftClickAt(CentreOf(field));
+  PressChord(VK_CONTROL, VK_END);
+}
+
+}  // namespace
+
+bool CheckEnterInsertsLineBreak(Session& s) {
+  if (!HaveMain(s)) return false;
+  HWND plaintext = GetDlgItem(s.main, IDC_PLAINTEXT);
+  if (!Expect(ShowsDigest(s.main, IDC_MD5), "no digest to compare with")) return false;
+  const std::string digest = ReadItemText(s.main, IDC_HASH);
+  WriteText(plaintext, "ab");
+  if (!Expect(BringToFront(s.main), "the window would not come to the front")) return false;
+  ClickToEnd(plaintext);
+  PressKey(VK_RETURN);
+  TypeLetters("c");
+  WaitForText(plaintext, "ab\r\nc");
+  return ExpectText(ReadText(plaintext), "ab\r\nc", "plaintext") &
+         ExpectText(ReadItemText(s.main, IDC_HASH), digest, "hash field after Enter") &
+         Expect(IsRunning(s.program), "the program ended");
+}
+
+bool CheckHashFieldReadOnly(Session& s) {
+  if (!HaveMain(s)) return false;
+  HWND hash = GetDlgItem(s.main, IDC_HASH);
+  HWND plaintext = GetDlgItem(s.main, IDC_PLAINTEXT);
+  bool ok = Expect((GetWindowLongPtrA(hash, GWL_STYLE) & ES_READONLY) != 0, "not ES_READONLY");
+  ok &= Expect(ShowsDigest(s.main, IDC_MD2), "no digest to type over");
+  const std::string digest = ReadText(hash);
+  if (!Expect(BringToFront(s.main), "the window would not come to the front")) return false;
+  // The same keys into the plaintext field prove that typing reaches the window at all.
+  ClickToEnd(plaintext);
+  TypeLetters("xy");
+  ok &= Expect(WaitForText(plaintext, "abcxy"), "typing did not reach the plaintext field");
+  ClickToEnd(hash);
+  TypeLetters("xy");
+  PressKey(VK_BACK);
+  PressKey(VK_DELETE);
+  PressChord(VK_CONTROL, 'V');
+  return ok & ExpectText(ReadText(hash), digest, "hash field after typing");
+}
+
+bool CheckMnemonics(Session& s) {
+  if (!HaveMain(s)) return false;
+  WriteItemText(s.main, IDC_PLAINTEXT, "abc");
+  WriteItemText(s.main, IDC_HASH, "");
+  if (!Expect(BringToFront(s.main), "the window would not come to the front")) return false;
+  LeftClickAt(CentreOf(GetDlgItem(s.main, IDC_PLAINTEXT)));
+  HWND hash = GetDlgItem(s.main, IDC_HASH);
+  PressChord(VK_MENU, '5');
+  bool ok = Expect(WaitForText(hash, "900150983CD24FB0D6963F7D28E17F72"), "Alt+5: hash \"%s\"",
+                   ReadText(hash).c_str());
+  PressChord(VK_MENU, '2');
+  ok &= Expect(WaitForText(hash, "DA853B0D3F88D99B30283A69E6DED6BB"), "Alt+2: hash \"%s\"",
+               ReadText(hash).c_str());
+  return ok;
+}
+
+bool CheckDragMovesWindow(Session& s) {
+  if (!HaveMain(s)) return false;
+  RECT before = {};
+  GetWindowRect(s.main, &before);
+  // Just below the Cancel button and above the group box: the dialog's own free area.
+  RECT cancel = {};
+  GetWindowRect(GetDlgItem(s.main, IDC_CANCEL), &cancel);
+  const POINT from = {cancel.left + 4, cancel.bottom + 4};
+  if (!Expect(WindowFromPoint(from) == s.main, "the press point %ld,%ld is not free", from.x,
+              from.y))
+    return false;
+  LeftDrag(from, {from.x + kDragX, from.y + kDragY});
+  RECT after = {};
+  WaitUntil(
+      [&] {
+        GetWindowRect(s.main, &after);
+        return after.left == before.left + kDragX && after.top == before.top + kDragY;
+      },
+      kTimeoutMs);
+  std::printf("  dragged from %ld,%ld to %ld,%ld\n", before.left, before.top, after.left,
+              after.top);
+  return Expect(after.left - before.left == kDragX && after.top - before.top == kDragY,
+                "moved by %ld,%ld, dragged by %d,%d", after.left - before.left,
+                after.top - before.top, kDragX, kDragY) &
+         Expect(after.right - after.left == before.right - before.left &&
+                    after.bottom - after.top == before.bottom - before.top,
+                "the size changed");
+}

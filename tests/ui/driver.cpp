@@ -1,0 +1,112 @@
+// Drives the real program from outside, as a user or an accessibility tool would, and
+// reports one PASS or FAIL line per check and a final count.
+// Usage: driver.exe <path of MDHasher.exe> [directory for pictures]
+#include <windows.h>
+
+#include <cstdarg>
+#include <cstdio>
+
+#include "app_title.h"
+#include "driver_checks.h"
+
+namespace {
+
+struct Check {
+  const char* name;
+  bool (*run)(Session&);
+};
+
+// Order matters: later checks build on the window state earlier ones leave behind
+// (the About box must open after the main window was dragged away).
+constexpr Check kChecks[] = {
+    {"starts with stray arguments, titled and captionless", CheckStartsWithStrayArguments},
+    {"main window centred on the desktop", CheckMainCentred},
+    {"MD5 button gives the RFC 1321 digests", CheckRfcVectorsMD5},
+    {"MD2 button gives the RFC 1319 digests", CheckRfcVectorsMD2},
+    {"a line break is hashed as CR LF", CheckLineBreakIsCrLf},
+    {"a non-ASCII ANSI character is hashed as its byte", CheckAnsiCharacter},
+    {"an empty field shows the prompt for both buttons", CheckEmptyFieldPrompt},
+    {"the other button replaces the digest", CheckOtherButtonReplaces},
+    {"long texts are hashed whole and left unchanged", CheckLongTextsWhole},
+    {"picture of the main dialog", CheckPictureOfMain},
+    {"Enter in the plaintext field inserts a line break", CheckEnterInsertsLineBreak},
+    {"typing into the hash field changes nothing", CheckHashFieldReadOnly},
+    {"Alt+5 and Alt+2 press their buttons", CheckMnemonics},
+    {"a left drag on a free area moves the window", CheckDragMovesWindow},
+    {"About shows the six lines of its text", CheckAboutText},
+    {"About is centred on the desktop after a drag", CheckAboutCentredAfterDrag},
+    {"About shows its banner and icon", CheckAboutPictures},
+    {"Finish returns with both fields unchanged", CheckAboutFinishReturns},
+    {"closing About returns with both fields unchanged", CheckAboutCloseReturns},
+    {"a second copy shows only the Duplicate box", CheckSecondCopyDuplicate},
+    {"Cancel ends the program with exit code 0", CheckCancelExitsZero},
+    {"a new copy starts, and closing it exits with 0", CheckRestartAndCloseExitsZero},
+};
+
+}  // namespace
+
+bool Expect(bool ok, const char* detail, ...) {
+  if (ok) return true;
+  std::va_list args;
+  va_start(args, detail);
+  std::printf("  ");
+  std::vprintf(detail, args);
+  std::printf("\n");
+  va_end(args);
+  return false;
+}
+
+bool ExpectText(const std::string& got, const std::string& want, const char* what) {
+  if (got == want) return true;
+  constexpr size_t kShown = 60;
+  std::printf("  %s: got %zu chars \"%s\"%s, want %zu chars \"%s\"%s\n", what, got.size(),
+              got.substr(0, kShown).c_str(), got.size() > kShown ? "..." : "", want.size(),
+              want.substr(0, kShown).c_str(), want.size() > kShown ? "..." : "");
+  return false;
+}
+
+bool HaveMain(const Session& session) {
+  return Expect(session.main != nullptr && IsWindow(session.main),
+                "no main window to drive (an earlier check failed)");
+}
+
+POINT CentredOnDesktop(HWND window) {
+  RECT own = {};
+  RECT desktop = {};
+  GetWindowRect(window, &own);
+  GetWindowRect(GetDesktopWindow(), &desktop);
+  const int w = own.right - own.left;
+  const int h = own.bottom - own.top;
+  return {(desktop.left + desktop.right - w) / 2, (desktop.top + desktop.bottom - h) / 2};
+}
+
+bool IsCentredOnDesktop(HWND window) {
+  RECT own = {};
+  GetWindowRect(window, &own);
+  const POINT centred = CentredOnDesktop(window);
+  return Expect(own.left == centred.x && own.top == centred.y,
+                "at %ld,%ld size %ldx%ld; centred would be %ld,%ld", own.left, own.top,
+                own.right - own.left, own.bottom - own.top, centred.x, centred.y);
+}
+
+int main(int argc, char** argv) {
+  std::setvbuf(stdout, nullptr, _IONBF, 0);
+  if (argc < 2) {
+    std::printf("usage: %s <MDHasher.exe> [picture directory]\n", argv[0]);
+    return 2;
+  }
+  Session session = {argv[1], argc > 2 ? argv[2] : nullptr, {}, nullptr};
+  std::printf("ANSI code page %u\n", GetACP());
+
+  int passed = 0;
+  int failed = 0;
+  for (const Check& check : kChecks) {
+    const DWORD start = GetTickCount();
+    const bool ok = check.run(session);
+    std::printf("%s %s (%lu ms)\n", ok ? "PASS" : "FAIL", check.name, GetTickCount() - start);
+    (ok ? passed : failed)++;
+  }
+  EndProgram(&session.program);
+  std::printf("%d passed, %d failed\n", passed, failed);
+  return failed == 0 ? 0 : 1;
+}

@@ -1,0 +1,52 @@
+// The checks the driver runs against the program, grouped by what they exercise.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "driver_session.h"
+
+// Shared by all checks: the copy of the program that most of them drive.
+struct Session {
+  const char* exe;
+  const char* pictureDir;  // nullptr: take no pictures
+  Program program;
+  HWND main;
+};
+
+// Prints detail (printf style) under the check's name when ok is false; returns ok.
+bool Expect(bool ok, const char* detail, ...);
+bool ExpectText(const std::string& got, const std::string& want, const char* what);
+// False, with a note, when an earlier failure left no program to drive.
+bool HaveMain(const Session& session);
+// Where the centring rule puts window, given its present size.
+POINT CentredOnDesktop(HWND window);
+bool IsCentredOnDesktop(HWND window);
+
+bool CheckStartsWithStrayArguments(Session& s);
+bool CheckMainCentred(Session& s);
+
+bool CheckRfcVectorsMD5(Session& s);
+bool CheckRfcVectorsMD2(Session& s);
+bool CheckLineBreakIsCrLf(Session& s);
+bool CheckAnsiCharacter(Session& s);
+bool CheckEmptyFieldPrompt(Session& s);
+bool CheckOtherButtonReplaces(Session& s);
+bool CheckLongTextsWhole(Session& s);
+bool CheckPictureOfMain(Session& s);
+
+bool CheckEnterInsertsLineBreak(Session& s);
+bool CheckHashFieldReadOnly(Session& s);
+bool CheckMnemonics(Session& s);
+bool CheckDragMovesWindow(Session& s);
+
+bool CheckAboutText(Session& s);
+bool CheckAboutCentredAfterDrag(Session& s);
+bool CheckAboutPictures(Session& s);
+bool CheckAboutFinishReturns(Session& s);
+bool CheckAboutCloseReturns(Session& s);
+
+bool CheckSecondCopyDuplicate(Session& s);
+bool CheckCancelExitsZero(Session& s);
+bool CheckRestartAndCloseExitsZero(Session& s);

@@ -1,0 +1,95 @@
+#include "driver_input.h"
+
+#include "driver_session.h"
+
+namespace {
+
+constexpr int kDragSteps = 8;
+
+void SendKey(WORD key, bool down) {
+  INPUT input = {};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+  SendInput(1, &input, sizeof input);
+}
+
+// Normalised so that the system's mapping back (value * extent / 65536) lands on the pixel.
+LONG Normalise(LONG pixel, int extent) { return (pixel * 65536 + extent - 1) / extent; }
+
+void SendMouse(DWORD flags, POINT at) {
+  INPUT input = {};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = Normalise(at.x, GetSystemMetrics(SM_CXSCREEN));
+  input.mi.dy = Normalise(at.y, GetSystemMetrics(SM_CYSCREEN));
+  input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &input, sizeof input);
+}
+
+}  // namespace
+
+bool BringToFront(HWND window) {
+  SetForegroundWindow(window);
+  return WaitUntil([&] { return GetForegroundWindow() == window; }, kTimeoutMs);
+}
+
+void PressKey(WORD key) {
+  SendKey(key, true);
+  SendKey(key, false);
+  Settle();
+}
+
+void PressChord(WORD modifier, WORD key) {
+  SendKey(modifier, true);
+  SendKey(key, true);
+  SendKey(key, false);
+  SendKey(modifier, false);
+  Settle();
+}
+
+void TypeLetters(const char* letters) {
+  for (const char* c = letters; *c != '\0'; ++c) {
+    const WORD key = (*c >= 'a' && *c <= 'z') ? static_cast<WORD>(*c - 'a' + 'A')
+                                               : static_cast<WORD>(*c);
+    SendKey(key, true);
+    SendKey(key, false);
+  }
+  Settle();
+}
+
+void MoveMouseTo(POINT at) {
+  SendMouse(0, at);
+  Settle();
+}
+
+void LeftClickAt(POINT at) {
+  SendMouse(0, at);
+  SendMouse(MOUSEEVENTF_LEFTDOWN, at);
+  SendMouse(MOUSEEVENTF_LEFTUP, at);
+  Settle();
+}
+
+void LeftDrag(POINT from, POINT to) {
+  SendMouse(0, from);
+  Settle();
+  SendMouse(MOUSEEVENTF_LEFTDOWN, from);
+  Settle();
+  for (int step = 1; step <= kDragSteps; ++step) {
+    const POINT at = {from.x + (to.x - from.x) * step / kDragSteps,
+                      from.y + (to.y - from.y) * step / kDragSteps};
+    SendMouse(0, at);
+    Sleep(30);
+  }
+  Settle();
+  SendMouse(MOUSEEVENTF_LEFTUP, to);
+  Settle();
+}
+
+POINT CentreOf(HWND window) {
+  RECT r = {};
+  GetWindowRect(window, &r);
+  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+void Settle() { Sleep(300); }

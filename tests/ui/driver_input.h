@@ -1,0 +1,26 @@
+// Real keyboard and mouse input, injected with SendInput as a user's devices would deliver it.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+// Brings window to the front so that keystrokes reach it; false if it would not come.
+bool BringToFront(HWND window);
+
+void PressKey(WORD key);
+// Holds modifier while pressing key, as for Alt+5 or Ctrl+End.
+void PressChord(WORD modifier, WORD key);
+void TypeLetters(const char* letters);  // a..z and 0..9 only
+
+// Moves the pointer to a screen position with absolute coordinates; relative moves are
+// subject to pointer acceleration and cannot hit an exact pixel.
+void MoveMouseTo(POINT at);
+void LeftClickAt(POINT at);
+// Presses at from, moves there in steps, releases at to.
+void LeftDrag(POINT from, POINT to);
+
+// The centre of a window's rectangle on the screen.
+POINT CentreOf(HWND window);
+// Lets the target's message loop catch up with the injected input.
+void Settle();

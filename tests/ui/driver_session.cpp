@@ -1,0 +1,134 @@
+#include "driver_session.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+struct DialogSearch {
+  DWORD processId;
+  const char* text;
+  HWND owner;
+  HWND except;
+  HWND found;
+};
+
+bool BelongsTo(HWND window, DWORD processId) {
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  return owner == processId && IsWindowVisible(window);
+}
+
+bool IsDialogClass(HWND window) {
+  char name[16] = {};
+  GetClassNameA(window, name, sizeof name);
+  return std::strcmp(name, "#32770") == 0;
+}
+
+BOOL CALLBACK MatchDialog(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<DialogSearch*>(param);
+  if (!BelongsTo(window, search->processId) || !IsDialogClass(window)) return TRUE;
+  if (ReadText(window) != search->text) return TRUE;
+  if (search->owner != nullptr && GetWindow(window, GW_OWNER) != search->owner) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+BOOL CALLBACK MatchOther(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<DialogSearch*>(param);
+  if (window == search->except || !BelongsTo(window, search->processId)) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+}  // namespace
+
+bool StartProgram(const char* exe, const char* arguments, Program* program) {
+  *program = {};
+  char commandLine[1024] = {};
+  std::snprintf(commandLine, sizeof commandLine, "\"%s\" %s", exe, arguments);
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  if (!CreateProcessA(exe, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &program->info)) {
+    std::printf("  cannot start %s: error %lu\n", exe, GetLastError());
+    return false;
+  }
+  program->started = true;
+  return true;
+}
+
+bool WaitForExit(Program* program, uint32_t timeoutMs, DWORD* exitCode) {
+  if (!program->started) return false;
+  if (WaitForSingleObject(program->info.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
+  GetExitCodeProcess(program->info.hProcess, exitCode);
+  return true;
+}
+
+bool IsRunning(const Program& program) {
+  return program.started && WaitForSingleObject(program.info.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+void EndProgram(Program* program) {
+  if (!program->started) return;
+  if (IsRunning(*program)) {
+    TerminateProcess(program->info.hProcess, 1);
+    WaitForSingleObject(program->info.hProcess, kTimeoutMs);
+  }
+  CloseHandle(program->info.hThread);
+  CloseHandle(program->info.hProcess);
+  *program = {};
+}
+
+HWND WaitForDialog(const Program& program, const char* text, uint32_t timeoutMs, HWND owner) {
+  DialogSearch search = {program.info.dwProcessId, text, owner, nullptr, nullptr};
+  WaitUntil(
+      [&] {
+        EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr || !IsRunning(program);
+      },
+      timeoutMs);
+  return search.found;
+}
+
+bool WaitForWindowGone(HWND window, uint32_t timeoutMs) {
+  return WaitUntil([&] { return !IsWindow(window) || !IsWindowVisible(window); }, timeoutMs);
+}
+
+HWND FindOtherWindow(const Program& program, HWND except) {
+  DialogSearch search = {program.info.dwProcessId, nullptr, nullptr, except, nullptr};
+  EnumWindows(MatchOther, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::string ReadText(HWND window) {
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kTimeoutMs, &length))
+    return "<no answer>";
+  std::string text(length + 1, '\0');
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutA(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(&text[0]),
+                      SMTO_ABORTIFHUNG, kTimeoutMs, &copied);
+  text.resize(copied);
+  return text;
+}
+
+void WriteText(HWND window, const std::string& text) {
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                      SMTO_ABORTIFHUNG, kTimeoutMs, &ignored);
+}
+
+std::string ReadItemText(HWND dialog, int id) { return ReadText(GetDlgItem(dialog, id)); }
+
+void WriteItemText(HWND dialog, int id, const std::string& text) {
+  WriteText(GetDlgItem(dialog, id), text);
+}
+
+void Click(HWND dialog, int id) {
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutA(GetDlgItem(dialog, id), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, kTimeoutMs,
+                      &ignored);
+}
+
+void ClickLater(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }

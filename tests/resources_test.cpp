@@ -1,11 +1,12 @@
-// The picture files as Windows reads them: BMP and ICO headers, row order, colour order,
-// the icon's palette and mask.
+// The picture files as Windows reads them (BMP and ICO headers, row order, colour order, the
+// icon's palette and mask) and the lettering of the banner.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 
 #include "artwork.h"
 #include "bmp.h"
+#include "glyphs.h"
 #include "ico.h"
 #include "le_bytes.h"
 
@@ -142,6 +143,77 @@ TEST(AppIcon, RefusesWhatA256ColourIconCannotHold) {
 
   Canvas oblong{16, 8, pixels};
   EXPECT_EQ(WriteIco8(oblong, opaque, file, sizeof file), 0u);
+}
+
+// Lettering: a canvas of one text line, black on white, and its ink.
+constexpr int32_t kLineWidth = 800;
+constexpr int32_t kLineHeight = 2 * kGlyphRows + 2;
+constexpr Rgb kPaper{0xFF, 0xFF, 0xFF};
+constexpr Rgb kInk{0x00, 0x00, 0x00};
+
+struct Line {
+  Rgb pixels[kLineWidth * kLineHeight];
+};
+
+void DrawLine(Line& line, const char* text, int32_t scale) {
+  for (Rgb& pixel : line.pixels) pixel = kPaper;
+  Canvas canvas{kLineWidth, kLineHeight, line.pixels};
+  DrawText(canvas, 0, 0, text, scale, kInk, 1.0f);
+}
+
+bool Inked(const Line& line, int32_t x, int32_t y) {
+  if (x < 0 || y < 0 || x >= kLineWidth || y >= kLineHeight) return false;
+  return line.pixels[y * kLineWidth + x].r == 0;
+}
+
+constexpr const char* kRepertoire =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789&#'-./:";
+
+TEST(Lettering, EveryCharacterOfTheRepertoireHasInkWithinItsAdvance) {
+  static Line line;
+  for (const char* p = kRepertoire; *p != '\0'; ++p) {
+    const char text[2] = {*p, '\0'};
+    SCOPED_TRACE(testing::Message() << "character " << text);
+    DrawLine(line, text, 1);
+    const int32_t advance = TextWidth(text, 1);
+    int32_t ink = 0;
+    for (int32_t y = 0; y < kLineHeight; ++y) {
+      for (int32_t x = 0; x < kLineWidth; ++x) {
+        if (!Inked(line, x, y)) continue;
+        ++ink;
+        EXPECT_LT(x, advance);
+        EXPECT_LT(y, kGlyphRows);
+      }
+    }
+    EXPECT_GT(ink, 0) << "drawn as a blank";
+  }
+}
+
+TEST(Lettering, DoubledTextKeepsEveryPixelAndOnlyFillsDiagonalSteps) {
+  static Line single;
+  static Line doubled;
+  DrawLine(single, kRepertoire, 1);
+  DrawLine(doubled, kRepertoire, 2);
+  ASSERT_EQ(TextWidth(kRepertoire, 2), 2 * TextWidth(kRepertoire, 1));
+  ASSERT_LE(TextWidth(kRepertoire, 2), kLineWidth);
+  for (int32_t y = 0; y < kGlyphRows; ++y) {
+    for (int32_t x = 0; x < TextWidth(kRepertoire, 1); ++x) {
+      const int32_t inked = Inked(doubled, 2 * x, 2 * y) + Inked(doubled, 2 * x + 1, 2 * y) +
+                            Inked(doubled, 2 * x, 2 * y + 1) + Inked(doubled, 2 * x + 1, 2 * y + 1);
+      SCOPED_TRACE(testing::Message() << "font pixel " << x << "," << y);
+      if (Inked(single, x, y)) {
+        EXPECT_EQ(inked, 4);  // square corners stay square
+        continue;
+      }
+      // A blank pixel takes ink only in a corner between two inked neighbours.
+      const bool up = Inked(single, x, y - 1);
+      const bool down = Inked(single, x, y + 1);
+      const bool left = Inked(single, x - 1, y);
+      const bool right = Inked(single, x + 1, y);
+      const bool step = (up || down) && (left || right);
+      EXPECT_LE(inked, step ? 2 : 0);
+    }
+  }
 }
 
 }  // namespace

@@ -83,6 +83,20 @@ constexpr Glyph kFont[] = {
 };
 // clang-format on
 
+constexpr bool RowsMatchWidths() {
+  for (const Glyph& glyph : kFont) {
+    for (const char* row : glyph.rows) {
+      if (row == nullptr) continue;
+      int32_t length = 0;
+      while (row[length] != '\0') ++length;
+      if (length != glyph.width) return false;
+    }
+  }
+  return true;
+}
+// Drawing reads `width` characters of every row.
+static_assert(RowsMatchWidths(), "a glyph row differs in length from the glyph's width");
+
 const Glyph& FindGlyph(char ch) {
   for (const Glyph& glyph : kFont) {
     if (glyph.ch == ch) return glyph;

@@ -1,12 +1,13 @@
 #include "cycle_rate.h"
 
 uint64_t RunChainedAdds(uint64_t seed) {
-  uint64_t x = seed;
+  // A register's width, so that the same code assembles for 32-bit x86.
+  uintptr_t x = static_cast<uintptr_t>(seed);
 #if defined(__x86_64__) || defined(__i386__)
   // Written out in assembly so that no compiler can fold the chain into one add.
   for (int i = 0; i < 4; i++) __asm__ volatile(".rept 1000\n\tadd $1, %0\n\t.endr" : "+r"(x));
 #else
-  for (uint64_t i = 0; i < kChainedAdds; i++) {
+  for (uintptr_t i = 0; i < kChainedAdds; i++) {
     x += 1;
     __asm__ volatile("" : "+r"(x));
   }

@@ -72,7 +72,8 @@ bool ClosesBackToMain(Session& s, HWND about, const Fields& before) {
 HWND g_about = nullptr;
 
 HWND AboutOrOpen(Session& s) {
-  if (g_about == nullptr || !IsWindow(g_about)) g_about = OpenAbout(s);
+  if (g_about != nullptr && IsWindow(g_about)) return g_about;
+  g_about = HaveMain(s) ? OpenAbout(s) : nullptr;
   return g_about;
 }
 

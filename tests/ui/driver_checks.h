@@ -18,8 +18,9 @@ struct Session {
 // Prints detail (printf style) under the check's name when ok is false; returns ok.
 bool Expect(bool ok, const char* detail, ...);
 bool ExpectText(const std::string& got, const std::string& want, const char* what);
-// False, with a note, when an earlier failure left no program to drive.
-bool HaveMain(const Session& session);
+// Makes sure there is a main window to drive, starting a fresh copy if an earlier failure
+// ended the last one; false, with a note, if none comes up.
+bool HaveMain(Session& session);
 // Where the centring rule puts window, given its present size.
 POINT CentredOnDesktop(HWND window);
 bool IsCentredOnDesktop(HWND window);
@@ -37,6 +38,7 @@ bool CheckLongTextsWhole(Session& s);
 bool CheckPictureOfMain(Session& s);
 
 bool CheckEnterInsertsLineBreak(Session& s);
+bool CheckDialogKeysIgnored(Session& s);
 bool CheckHashFieldReadOnly(Session& s);
 bool CheckMnemonics(Session& s);
 bool CheckDragMovesWindow(Session& s);

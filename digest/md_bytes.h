@@ -48,7 +48,14 @@ inline void MD_memset(void* output, int value, uint32_t len) {
   volatile uint8_t* out = static_cast<volatile uint8_t*>(output);
 #if defined(__GNUC__)
   volatile MD_WipeWord* words = static_cast<volatile MD_WipeWord*>(output);
-  for (; len >= 8; len -= 8) *words++ = fill * uint64_t{0x0101010101010101};
+  const uint64_t pattern = fill * uint64_t{0x0101010101010101};
+  for (; len >= 32; len -= 32, words += 4) {
+    words[0] = pattern;
+    words[1] = pattern;
+    words[2] = pattern;
+    words[3] = pattern;
+  }
+  for (; len >= 8; len -= 8) *words++ = pattern;
   out = reinterpret_cast<volatile uint8_t*>(words);
 #endif
   for (; len > 0; len--) *out++ = fill;

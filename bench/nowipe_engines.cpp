@@ -5,6 +5,11 @@
 // private names (PADDING), so each goes into a namespace of its own.
 #include "nowipe_engines.h"
 
+// Whatever the engine sources include must be in place before they are pulled into a
+// namespace, where a standard header would otherwise land.
+#include <cstddef>
+#include <cstdint>
+
 #define MD_memset PlainMemset
 #define MD5Init MD5InitPlain
 #define MD5Update MD5UpdatePlain

@@ -91,10 +91,10 @@ void MD2Transform(uint8_t state[16], uint8_t checksum[16], const uint8_t block[1
   // addressed from 256 bytes below its start, as an integer, so that the offset is paid
   // once here and not as a third address term in every load, which costs a cycle too.
   const uintptr_t table = reinterpret_cast<uintptr_t>(PI_SUBST) - 256;
-  size_t t = 256;
+  std::size_t t = 256;
   for (uint32_t i = 0; i < 18; i++) {
     for (int j = 0; j < 48; j++) {
-      t = *reinterpret_cast<const uint8_t*>(table + t) ^ (x[j] | size_t{256});
+      t = *reinterpret_cast<const uint8_t*>(table + t) ^ (x[j] | std::size_t{256});
       x[j] = static_cast<uint8_t>(t);
     }
     t = ((t + i) & 0xFF) | 256;

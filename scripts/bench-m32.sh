@@ -29,7 +29,7 @@ for arch in m32 x64; do
   triple=$([ $arch = m32 ] && echo i386-linux-gnu || echo x86_64-linux-gnu)
   cycles=$(llvm-mca -mtriple=$triple -mcpu=$mcpu -iterations=1 "$out/block_$arch.s" 2>/dev/null |
     awk '/^Total Cycles:/{print $3}')
-  insns=$(grep -c . "$out/block_$arch.s")
+  insns=$(grep -cv ':$' "$out/block_$arch.s")
   awk -v a=$arch -v c="$cycles" -v n="$insns" \
     'BEGIN{printf "  %-4s %4d instructions, %4d cycles = %.2f cycles/byte\n", a, n, c, c/64}'
 done

@@ -17,7 +17,7 @@ g++ -m32 "${flags[@]}" -S -o "$out/md5_m32.s" digest/md5.cpp
 g++ "${flags[@]}" -S -o "$out/md5_x64.s" digest/md5.cpp
 
 block() {  # the block function's instructions alone, for llvm-mca
-  awk '/^_Z12MD5TransformPjPKh:/{f=1;next} f&&/\.cfi_endproc/{f=0} f&&!/^\s*\./&&!/^\.L[A-Z]/' "$1"
+  awk '/^_Z12MD5TransformPjPKh:/{f=1;next} f && /\.cfi_endproc/{f=0} f && !/^[ \t]*\.[a-z]/' "$1"
 }
 block "$out/md5_m32.s" >"$out/block_m32.s"
 block "$out/md5_x64.s" >"$out/block_x64.s"

@@ -44,5 +44,8 @@ stop_all() {
   fi
 }
 
+# The virtual screen's width x height, for a Wine virtual desktop that fills it.
+screen_size() { local s=${MDH_SCREEN:-1024x768x24}; echo "${s%x*}"; }
+
 # Wine maps drive Z: to the root of the file system.
 dos_path() { local p; p=$(realpath "$1"); echo "Z:${p//\//\\}"; }

@@ -28,7 +28,11 @@ bool IsDialogClass(HWND window) {
 BOOL CALLBACK MatchDialog(HWND window, LPARAM param) {
   auto* search = reinterpret_cast<DialogSearch*>(param);
   if (!BelongsTo(window, search->processId) || !IsDialogClass(window)) return TRUE;
-  if (ReadText(window) != search->text) return TRUE;
+  // GetWindowTextA reads a top-level window's text without sending it a message, so a
+  // window whose program hangs cannot stall the search.
+  char text[256] = {};
+  GetWindowTextA(window, text, sizeof text);
+  if (std::strcmp(text, search->text) != 0) return TRUE;
   if (search->owner != nullptr && GetWindow(window, GW_OWNER) != search->owner) return TRUE;
   search->found = window;
   return FALSE;

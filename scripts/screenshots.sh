@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Refreshes the pictures of both dialogs in docs/ from a test run of the real program.
+# Refreshes the pictures of both dialogs in docs/, at 96 and at 144 DPI, from test runs of
+# the real program.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build/windows
@@ -7,8 +8,13 @@ build=$root/build/windows
 "$root/scripts/setup.sh" windows
 cmake --preset windows -S "$root" >/dev/null
 cmake --build "$build" -j2 --target MDHasher ui_driver
-"$root/tests/ui/run-under-wine.sh" "$build/tests/ui/ui_driver.exe" "$build/ui/MDHasher.exe" "$build"
-for name in main about; do
-  cp "$build/pictures/$name.png" "$root/docs/$name.png"
-  echo "docs/$name.png"
+for dpi in 96 144; do
+  "$root/tests/ui/run-under-wine.sh" "$build/tests/ui/ui_driver.exe" "$build/ui/MDHasher.exe" \
+    "$build" "$dpi" </dev/null
+  from=$build/pictures suffix=
+  [ "$dpi" = 96 ] || { from=$build/pictures-${dpi}dpi; suffix=-${dpi}dpi; }
+  for name in main about; do
+    cp "$from/$name.png" "$root/docs/$name$suffix.png"
+    echo "docs/$name$suffix.png"
+  done
 done

@@ -1,8 +1,12 @@
 # Shared by the scripts that run the program under Wine: a prefix kept in the build tree
-# and a private virtual display. Source it with the build directory as its argument.
+# and a private virtual display. Source it with the build directory and, optionally, the
+# display's dots per inch (default 96; any other value gets a prefix of its own).
 build_dir=$1
+wine_dpi=${2:-96}
 
-export WINEPREFIX=${MDH_WINEPREFIX:-$build_dir/wineprefix}
+default_prefix=$build_dir/wineprefix
+[ "$wine_dpi" = 96 ] || default_prefix=$build_dir/wineprefix-${wine_dpi}dpi
+export WINEPREFIX=${MDH_WINEPREFIX:-$default_prefix}
 export WINEDEBUG=-all
 # No Mono or Gecko: the program needs neither, and installing them stalls a headless boot.
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -14,6 +18,10 @@ wine_prefix_ready() {
   echo "creating the Wine prefix $WINEPREFIX (once)"
   mkdir -p "$WINEPREFIX"
   timeout 300 /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
+  if [ "$wine_dpi" != 96 ]; then
+    timeout 60 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
+      /d "$wine_dpi" /f >/dev/null 2>&1
+  fi
   timeout 60 wineserver -w || true
 }
 

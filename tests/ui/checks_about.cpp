@@ -106,6 +106,11 @@ bool CheckAboutCentredAfterDrag(Session& s) {
          IsCentredOnDesktop(about);
 }
 
+bool CheckAboutLayout(Session& s) {
+  HWND about = AboutOrOpen(s);
+  return Expect(about != nullptr, "no About box") && LaysOutCleanly(about);
+}
+
 bool CheckAboutPictures(Session& s) {
   HWND about = AboutOrOpen(s);
   if (!Expect(about != nullptr, "no About box")) return false;

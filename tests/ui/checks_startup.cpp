@@ -24,3 +24,5 @@ bool CheckMainCentred(Session& s) {
               r.bottom - r.top);
   return IsCentredOnDesktop(s.main);
 }
+
+bool CheckMainLayout(Session& s) { return HaveMain(s) && LaysOutCleanly(s.main); }

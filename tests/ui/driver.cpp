@@ -21,6 +21,7 @@ struct Check {
 constexpr Check kChecks[] = {
     {"starts with stray arguments, titled and captionless", CheckStartsWithStrayArguments},
     {"main window centred on the desktop", CheckMainCentred},
+    {"main window lays out cleanly", CheckMainLayout},
     {"MD5 button gives the RFC 1321 digests", CheckRfcVectorsMD5},
     {"MD2 button gives the RFC 1319 digests", CheckRfcVectorsMD2},
     {"a line break is hashed as CR LF", CheckLineBreakIsCrLf},
@@ -36,6 +37,7 @@ constexpr Check kChecks[] = {
     {"a left drag on a free area moves the window", CheckDragMovesWindow},
     {"About shows the six lines of its text", CheckAboutText},
     {"About is centred on the desktop after a drag", CheckAboutCentredAfterDrag},
+    {"About lays out cleanly", CheckAboutLayout},
     {"About shows its banner and icon", CheckAboutPictures},
     {"Finish returns with both fields unchanged", CheckAboutFinishReturns},
     {"closing About returns with both fields unchanged", CheckAboutCloseReturns},
@@ -101,6 +103,8 @@ bool IsCentredOnDesktop(HWND window) {
 
 int main(int argc, char** argv) {
   std::setvbuf(stdout, nullptr, _IONBF, 0);
+  // Measures in real pixels at the display's real DPI, as the program (DPI aware) draws.
+  SetProcessDPIAware();
   if (argc < 2) {
     std::printf("usage: %s <MDHasher.exe> [picture directory]\n", argv[0]);
     return 2;

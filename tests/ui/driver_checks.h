@@ -24,9 +24,12 @@ bool HaveMain(Session& session);
 // Where the centring rule puts window, given its present size.
 POINT CentredOnDesktop(HWND window);
 bool IsCentredOnDesktop(HWND window);
+// Every control inside the dialog and every text inside its control, at the present DPI.
+bool LaysOutCleanly(HWND dialog);
 
 bool CheckStartsWithStrayArguments(Session& s);
 bool CheckMainCentred(Session& s);
+bool CheckMainLayout(Session& s);
 
 bool CheckRfcVectorsMD5(Session& s);
 bool CheckRfcVectorsMD2(Session& s);
@@ -45,6 +48,7 @@ bool CheckDragMovesWindow(Session& s);
 
 bool CheckAboutText(Session& s);
 bool CheckAboutCentredAfterDrag(Session& s);
+bool CheckAboutLayout(Session& s);
 bool CheckAboutPictures(Session& s);
 bool CheckAboutFinishReturns(Session& s);
 bool CheckAboutCloseReturns(Session& s);

@@ -11,6 +11,9 @@ namespace {
 // with its owner by chance.
 constexpr int kDragX = -170;
 constexpr int kDragY = -110;
+// Less than the first drag, so the window stays away from the centre.
+constexpr int kLabelDragX = 40;
+constexpr int kLabelDragY = 30;
 
 bool ShowsDigest(HWND main, int button) {
   WriteItemText(main, IDC_PLAINTEXT, "abc");
@@ -21,6 +24,29 @@ bool ShowsDigest(HWND main, int button) {
 
 bool WaitForText(HWND window, const std::string& want) {
   return WaitUntil([&] { return ReadText(window) == want; }, kTimeoutMs);
+}
+
+// Drags with the left button from a point of the window's by dx, dy; the window must follow
+// by exactly that much and keep its size.
+bool DragsBy(HWND window, POINT from, int dx, int dy) {
+  RECT before = {};
+  GetWindowRect(window, &before);
+  LeftDrag(from, {from.x + dx, from.y + dy});
+  RECT after = {};
+  WaitUntil(
+      [&] {
+        GetWindowRect(window, &after);
+        return after.left == before.left + dx && after.top == before.top + dy;
+      },
+      kTimeoutMs);
+  std::printf("  dragged from %ld,%ld to %ld,%ld\n", before.left, before.top, after.left,
+              after.top);
+  return Expect(after.left - before.left == dx && after.top - before.top == dy,
+                "moved by %ld,%ld, dragged by %d,%d", after.left - before.left,
+                after.top - before.top, dx, dy) &
+         Expect(after.right - after.left == before.right - before.left &&
+                    after.bottom - after.top == before.bottom - before.top,
+                "the size changed");
 }
 
 // Clicks into an edit field and puts the caret at its end.
@@ -91,34 +117,28 @@ bool CheckMnemonics(Session& s) {
   PressChord(VK_MENU, '2');
   ok &= Expect(WaitForText(hash, "DA853B0D3F88D99B30283A69E6DED6BB"), "Alt+2: hash \"%s\"",
                ReadText(hash).c_str());
+  PressChord(VK_MENU, 'A');
+  HWND about = WaitForDialog(s.program, "", kTimeoutMs, s.main);
+  ok &= Expect(about != nullptr, "Alt+A opened no About box");
+  if (about != nullptr) {
+    PostMessageA(about, WM_CLOSE, 0, 0);
+    ok &= Expect(WaitForWindowGone(about, kTimeoutMs), "the About box stayed open");
+  }
   return ok;
 }
 
 bool CheckDragMovesWindow(Session& s) {
   if (!HaveMain(s)) return false;
-  RECT before = {};
-  GetWindowRect(s.main, &before);
   // Just below the Cancel button and above the group box: the dialog's own free area.
   RECT cancel = {};
   GetWindowRect(GetDlgItem(s.main, IDC_CANCEL), &cancel);
-  const POINT from = {cancel.left + 4, cancel.bottom + 4};
-  if (!Expect(WindowFromPoint(from) == s.main, "the press point %ld,%ld is not free", from.x,
-              from.y))
+  const POINT free = {cancel.left + 4, cancel.bottom + 4};
+  if (!Expect(WindowFromPoint(free) == s.main, "the press point %ld,%ld is not free", free.x,
+              free.y))
     return false;
-  LeftDrag(from, {from.x + kDragX, from.y + kDragY});
-  RECT after = {};
-  WaitUntil(
-      [&] {
-        GetWindowRect(s.main, &after);
-        return after.left == before.left + kDragX && after.top == before.top + kDragY;
-      },
-      kTimeoutMs);
-  std::printf("  dragged from %ld,%ld to %ld,%ld\n", before.left, before.top, after.left,
-              after.top);
-  return Expect(after.left - before.left == kDragX && after.top - before.top == kDragY,
-                "moved by %ld,%ld, dragged by %d,%d", after.left - before.left,
-                after.top - before.top, kDragX, kDragY) &
-         Expect(after.right - after.left == before.right - before.left &&
-                    after.bottom - after.top == before.bottom - before.top,
-                "the size changed");
+  bool ok = DragsBy(s.main, free, kDragX, kDragY);
+  // A label passes the press on to the dialog, so it drags the window too.
+  HWND label = FindWindowExA(s.main, nullptr, "Static", "Plaintext:");
+  if (!Expect(label != nullptr, "no \"Plaintext:\" label")) return false;
+  return ok & DragsBy(s.main, CentreOf(label), kLabelDragX, kLabelDragY);
 }

@@ -2,6 +2,7 @@
 
 #include "app_title.h"
 #include "driver_checks.h"
+#include "driver_input.h"
 #include "resource.h"
 
 namespace {
@@ -76,6 +77,19 @@ bool CheckRestartAndCloseExitsZero(Session& s) {
     PostMessageA(s.main, WM_CLOSE, 0, 0);
     ok &= ExitsWithZero(&s.program);
   }
+  EndProgram(&s.program);
+  s.main = nullptr;
+  return ok;
+}
+
+bool CheckAltCExitsZero(Session& s) {
+  EndProgram(&s.program);
+  if (!StartProgram(s.exe, "", &s.program)) return false;
+  s.main = WaitForDialog(s.program, APP_TITLE, kStartTimeoutMs);
+  if (!Expect(s.main != nullptr, "no main window")) return false;
+  if (!Expect(BringToFront(s.main), "the window would not come to the front")) return false;
+  PressChord(VK_MENU, 'C');
+  const bool ok = ExitsWithZero(&s.program);
   EndProgram(&s.program);
   s.main = nullptr;
   return ok;

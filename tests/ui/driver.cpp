@@ -33,8 +33,8 @@ constexpr Check kChecks[] = {
     {"Enter in the plaintext field inserts a line break", CheckEnterInsertsLineBreak},
     {"IDOK and IDCANCEL do nothing", CheckDialogKeysIgnored},
     {"typing into the hash field changes nothing", CheckHashFieldReadOnly},
-    {"Alt+5 and Alt+2 press their buttons", CheckMnemonics},
-    {"a left drag on a free area moves the window", CheckDragMovesWindow},
+    {"Alt+5, Alt+2 and Alt+A press their buttons", CheckMnemonics},
+    {"a left drag on a free area or a label moves the window", CheckDragMovesWindow},
     {"About shows the six lines of its text", CheckAboutText},
     {"About is centred on the desktop after a drag", CheckAboutCentredAfterDrag},
     {"About lays out cleanly", CheckAboutLayout},
@@ -44,6 +44,7 @@ constexpr Check kChecks[] = {
     {"a second copy shows only the Duplicate box", CheckSecondCopyDuplicate},
     {"Cancel ends the program with exit code 0", CheckCancelExitsZero},
     {"a new copy starts, and closing it exits with 0", CheckRestartAndCloseExitsZero},
+    {"Alt+C ends a fresh copy with exit code 0", CheckAltCExitsZero},
 };
 
 }  // namespace

@@ -56,3 +56,4 @@ bool CheckAboutCloseReturns(Session& s);
 bool CheckSecondCopyDuplicate(Session& s);
 bool CheckCancelExitsZero(Session& s);
 bool CheckRestartAndCloseExitsZero(Session& s);
+bool CheckAltCExitsZero(Session& s);

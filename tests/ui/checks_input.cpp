@@ -49,6 +49,17 @@ bool DragsBy(HWND window, POINT from, int dx, int dy) {
                 "the size changed");
 }
 
+std::string ClipboardText() {
+  std::string text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    if (const char* chars = static_cast<const char*>(GlobalLock(data))) text = chars;
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
 // Clicks into an edit field and puts the caret at its end.
 void ClickToEnd(HWND field) {
   LeftClickAt(CentreOf(field));
@@ -101,7 +112,17 @@ bool CheckHashFieldReadOnly(Session& s) {
   PressKey(VK_BACK);
   PressKey(VK_DELETE);
   PressChord(VK_CONTROL, 'V');
-  return ok & ExpectText(ReadText(hash), digest, "hash field after typing");
+  ok &= ExpectText(ReadText(hash), digest, "hash field after typing");
+  // Read-only, but the digest can still be selected and copied.
+  if (OpenClipboard(nullptr)) {
+    EmptyClipboard();
+    CloseClipboard();
+  }
+  SendMessageA(hash, EM_SETSEL, 0, -1);
+  PressChord(VK_CONTROL, 'C');
+  std::string copied;
+  WaitUntil([&] { return (copied = ClipboardText()) == digest; }, kTimeoutMs);
+  return ok & ExpectText(copied, digest, "clipboard after Ctrl+C in the hash field");
 }
 
 bool CheckMnemonics(Session& s) {

@@ -32,7 +32,7 @@ constexpr Check kChecks[] = {
     {"picture of the main dialog", CheckPictureOfMain},
     {"Enter in the plaintext field inserts a line break", CheckEnterInsertsLineBreak},
     {"IDOK and IDCANCEL do nothing", CheckDialogKeysIgnored},
-    {"typing into the hash field changes nothing", CheckHashFieldReadOnly},
+    {"the hash field is read-only, and copies", CheckHashFieldReadOnly},
     {"Alt+5, Alt+2 and Alt+A press their buttons", CheckMnemonics},
     {"a left drag on a free area or a label moves the window", CheckDragMovesWindow},
     {"About shows the six lines of its text", CheckAboutText},

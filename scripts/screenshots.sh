@@ -8,13 +8,14 @@ build=$root/build/windows
 "$root/scripts/setup.sh" windows
 cmake --preset windows -S "$root" >/dev/null
 cmake --build "$build" -j2 --target MDHasher ui_driver
+# shellcheck source=wine-env.sh
+source "$root/scripts/wine-env.sh" "$build"
 for dpi in 96 144; do
   "$root/tests/ui/run-under-wine.sh" "$build/tests/ui/ui_driver.exe" "$build/ui/MDHasher.exe" \
     "$build" "$dpi" </dev/null
-  from=$build/pictures suffix=
-  [ "$dpi" = 96 ] || { from=$build/pictures-${dpi}dpi; suffix=-${dpi}dpi; }
+  suffix=$(dpi_suffix "$dpi")
   for name in main about; do
-    cp "$from/$name.png" "$root/docs/$name$suffix.png"
+    cp "$build/pictures$suffix/$name.png" "$root/docs/$name$suffix.png"
     echo "docs/$name$suffix.png"
   done
 done

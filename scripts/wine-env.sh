@@ -4,9 +4,10 @@
 build_dir=$1
 wine_dpi=${2:-96}
 
-default_prefix=$build_dir/wineprefix
-[ "$wine_dpi" = 96 ] || default_prefix=$build_dir/wineprefix-${wine_dpi}dpi
-export WINEPREFIX=${MDH_WINEPREFIX:-$default_prefix}
+# What the names of things made at a DPI other than 96 end in: "-144dpi" for 144.
+dpi_suffix() { [ "$1" = 96 ] || echo "-${1}dpi"; }
+
+export WINEPREFIX=${MDH_WINEPREFIX:-$build_dir/wineprefix$(dpi_suffix "$wine_dpi")}
 export WINEDEBUG=-all
 # No Mono or Gecko: the program needs neither, and installing them stalls a headless boot.
 export WINEDLLOVERRIDES="mscoree,mshtml="

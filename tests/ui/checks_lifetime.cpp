@@ -31,6 +31,16 @@ bool ExitsWithZero(Program* program) {
          Expect(code == 0, "exit code %lu", static_cast<unsigned long>(code));
 }
 
+// Ends the copy the session drives, if any, and starts a new one; false if no main window
+// comes up.
+bool StartFreshCopy(Session& s) {
+  EndProgram(&s.program);
+  if (!StartProgram(s.exe, "", &s.program)) return false;
+  s.main = WaitForDialog(s.program, APP_TITLE, kStartTimeoutMs);
+  return Expect(s.main != nullptr, "no main window; \"Duplicate\" box shown: %s",
+                WaitForDialog(s.program, "Duplicate", 0) != nullptr ? "yes" : "no");
+}
+
 }  // namespace
 
 bool CheckSecondCopyDuplicate(Session& s) {
@@ -68,14 +78,10 @@ bool CheckCancelExitsZero(Session& s) {
 }
 
 bool CheckRestartAndCloseExitsZero(Session& s) {
-  EndProgram(&s.program);
-  if (!StartProgram(s.exe, "", &s.program)) return false;
-  s.main = WaitForDialog(s.program, APP_TITLE, kStartTimeoutMs);
-  bool ok = Expect(s.main != nullptr, "no main window; \"Duplicate\" box shown: %s",
-                   WaitForDialog(s.program, "Duplicate", 0) != nullptr ? "yes" : "no");
-  if (s.main != nullptr) {
+  bool ok = StartFreshCopy(s);
+  if (ok) {
     PostMessageA(s.main, WM_CLOSE, 0, 0);
-    ok &= ExitsWithZero(&s.program);
+    ok = ExitsWithZero(&s.program);
   }
   EndProgram(&s.program);
   s.main = nullptr;
@@ -83,10 +89,7 @@ bool CheckRestartAndCloseExitsZero(Session& s) {
 }
 
 bool CheckAltCExitsZero(Session& s) {
-  EndProgram(&s.program);
-  if (!StartProgram(s.exe, "", &s.program)) return false;
-  s.main = WaitForDialog(s.program, APP_TITLE, kStartTimeoutMs);
-  if (!Expect(s.main != nullptr, "no main window")) return false;
+  if (!StartFreshCopy(s)) return false;
   if (!Expect(BringToFront(s.main), "the window would not come to the front")) return false;
   PressChord(VK_MENU, 'C');
   const bool ok = ExitsWithZero(&s.program);

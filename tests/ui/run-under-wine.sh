@@ -17,8 +17,7 @@ here=$(dirname "$(realpath "$0")")
 # shellcheck source=../../scripts/wine-env.sh
 source "$here/../../scripts/wine-env.sh" "$build" "$dpi"
 
-pictures=$build/pictures
-[ "$dpi" = 96 ] || pictures=$build/pictures-${dpi}dpi
+pictures=$build/pictures$(dpi_suffix "$dpi")
 rm -rf "$pictures"
 mkdir -p "$pictures"
 

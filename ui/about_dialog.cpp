@@ -1,6 +1,7 @@
 #include "about_dialog.h"
 
 #include "app_title.h"
+#include "dialog_pictures.h"
 #include "resource.h"
 #include "window_placement.h"
 
@@ -37,6 +38,9 @@ INT_PTR CALLBACK AboutDlgProc(HWND window, UINT message, WPARAM wParam, LPARAM l
       break;
     case WM_CLOSE:
       EndDialog(window, 0);
+      break;
+    case WM_DESTROY:
+      FreeDialogBitmaps(window);
       break;
     case WM_LBUTTONDOWN:
       BeginBodyDrag(window, lParam);

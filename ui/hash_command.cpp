@@ -2,52 +2,75 @@
 
 #include <cstdint>
 
+#include "ansi_text.h"
+#include "md_bytes.h"
 #include "resource.h"
 
 namespace {
 
-// Texts up to this many characters are read into a buffer on the stack.
-constexpr uint32_t kStackBufferBytes = 10000;
-constexpr int32_t kStackReadLimit = 9999;  // characters including the NUL
-constexpr int32_t kLongestStackText = kStackReadLimit - 1;
+// Texts up to this many characters are read and converted on the stack, longer ones in
+// blocks from the heap sized to fit: either way the text is hashed whole.
+constexpr uint32_t kStackChars = 10000;
 
-// Shown instead of a digest when a long text cannot be read whole. A digest of part of
-// the text would look exactly like a right one, so it is never shown.
+// Shown instead of a digest of part of the text, which would look exactly like a right one.
 constexpr char kNoMemoryText[] = "Not enough memory to hash this text";
 
 void ShowResult(HWND dialog, const char* text) { SetDlgItemTextA(dialog, IDC_HASH, text); }
 
-void HashFieldText(HWND dialog, HashAlgorithm algorithm, char* buffer, int32_t capacity) {
-  const UINT count = GetDlgItemTextA(dialog, IDC_PLAINTEXT, buffer, capacity);
-  DigestText digest = {};
-  ShowResult(dialog, OnHashCommand(algorithm, buffer, count, digest));
+void ShowUnrepresentable(HWND dialog) {
+  char text[sizeof kUnrepresentableFormat + 16] = {};
+  wsprintfA(text, kUnrepresentableFormat, GetACP());
+  ShowResult(dialog, text);
 }
 
-void HashShortText(HWND dialog, HashAlgorithm algorithm) {
-  char buffer[kStackBufferBytes] = {};
-  HashFieldText(dialog, algorithm, buffer, kStackReadLimit);
-}
-
-void HashLongText(HWND dialog, HashAlgorithm algorithm, int32_t length) {
-  const SIZE_T bytes = static_cast<SIZE_T>(length) + 1;
+// Lends use() a zeroed block of the given size: onStack when that is large enough, else one
+// from the heap. The block held the user's text, so it is wiped before it is given back.
+// False, without calling use(), when the heap has no room.
+template <typename Use>
+bool WithZeroedBlock(uint8_t* onStack, uint32_t stackBytes, uint64_t bytes, Use use) {
+  if (bytes > INT32_MAX) return false;
   HANDLE heap = GetProcessHeap();
-  char* buffer = static_cast<char*>(HeapAlloc(heap, HEAP_ZERO_MEMORY, bytes));
-  if (buffer == nullptr) {
-    ShowResult(dialog, kNoMemoryText);
+  uint8_t* block = onStack;
+  if (bytes > stackBytes) {
+    block = static_cast<uint8_t*>(HeapAlloc(heap, HEAP_ZERO_MEMORY, static_cast<SIZE_T>(bytes)));
+    if (block == nullptr) return false;
+  }
+  use(block);
+  MD_memset(block, 0, static_cast<uint32_t>(bytes));
+  if (block != onStack) HeapFree(heap, 0, block);
+  return true;
+}
+
+void HashWideText(HWND dialog, HashAlgorithm algorithm, const wchar_t* text, uint32_t units) {
+  const AnsiSize size = MeasureAnsi(text, units);
+  if (!size.exact) {
+    ShowUnrepresentable(dialog);
     return;
   }
-  HashFieldText(dialog, algorithm, buffer, length + 1);
-  HeapFree(heap, 0, buffer);
+  auto hashAnsi = [&](uint8_t* block) {
+    char* ansi = reinterpret_cast<char*>(block);
+    ConvertToAnsi(text, units, ansi, size.bytes);
+    DigestText digest = {};
+    ShowResult(dialog, OnHashCommand(algorithm, ansi, size.bytes, digest));
+  };
+  uint8_t onStack[kStackChars] = {};
+  if (!WithZeroedBlock(onStack, sizeof onStack, uint64_t{size.bytes} + 1, hashAnsi))
+    ShowResult(dialog, kNoMemoryText);
 }
 
 }  // namespace
 
 void RunHashCommand(HWND dialog, HashAlgorithm algorithm) {
-  // The reported length may exceed the characters actually copied (it can count double-byte
-  // characters twice), never fall short of them, so a buffer of length + 1 always holds all.
-  const int32_t length = GetWindowTextLengthA(GetDlgItem(dialog, IDC_PLAINTEXT));
-  if (length <= kLongestStackText)
-    HashShortText(dialog, algorithm);
-  else
-    HashLongText(dialog, algorithm, length);
+  // Read as Unicode, the form the field keeps: an ANSI read would already have replaced
+  // the characters the code page lacks, and the text could not be judged any more.
+  HWND field = GetDlgItem(dialog, IDC_PLAINTEXT);
+  const uint32_t units = static_cast<uint32_t>(GetWindowTextLengthW(field));
+  auto hashWide = [&](uint8_t* block) {
+    wchar_t* text = reinterpret_cast<wchar_t*>(block);
+    const int copied = GetWindowTextW(field, text, static_cast<int>(units) + 1);
+    HashWideText(dialog, algorithm, text, static_cast<uint32_t>(copied));
+  };
+  alignas(wchar_t) uint8_t onStack[kStackChars * sizeof(wchar_t)] = {};
+  const uint64_t bytes = (uint64_t{units} + 1) * sizeof(wchar_t);
+  if (!WithZeroedBlock(onStack, sizeof onStack, bytes, hashWide)) ShowResult(dialog, kNoMemoryText);
 }

@@ -3,6 +3,7 @@
 #include "about_dialog.h"
 #include "app_title.h"
 #include "hash_command.h"
+#include "plaintext_field.h"
 #include "resource.h"
 #include "window_placement.h"
 
@@ -10,6 +11,7 @@ namespace {
 
 void OnMainInit(HWND window) {
   SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(APP_TITLE));
+  PreparePlaintextField(GetDlgItem(window, IDC_PLAINTEXT));
   CenterOnDesktop(window);
 }
 

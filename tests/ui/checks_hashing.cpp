@@ -4,6 +4,7 @@
 
 #include "driver_capture.h"
 #include "driver_checks.h"
+#include "driver_input.h"
 #include "hash_text.h"
 #include "resource.h"
 
@@ -63,13 +64,32 @@ bool CheckVectors(Session& s, const Vector* vectors, size_t count, int button) {
   return ok;
 }
 
-// Both digests of text through the real buttons, and the text itself left as it was.
-bool CheckBothDigests(Session& s, const std::string& text, const char* what) {
-  WriteItemText(s.main, IDC_PLAINTEXT, text);
-  bool ok = ExpectText(ReadItemText(s.main, IDC_PLAINTEXT), text, "plaintext as set");
+// The field holds text whole; both buttons hash all of it and leave it as it was.
+bool HashesWhole(Session& s, const std::string& text, const char* what) {
+  bool ok = ExpectText(ReadItemText(s.main, IDC_PLAINTEXT), text, "plaintext as put in");
   ok &= ExpectText(HashThroughButton(s.main, IDC_MD5), ExpectedMD5(text), what);
   ok &= ExpectText(HashThroughButton(s.main, IDC_MD2), ExpectedMD2(text), what);
   return ok & ExpectText(ReadItemText(s.main, IDC_PLAINTEXT), text, "plaintext after hashing");
+}
+
+bool CheckBothDigests(Session& s, const std::string& text, const char* what) {
+  WriteItemText(s.main, IDC_PLAINTEXT, text);
+  return HashesWhole(s, text, what);
+}
+
+// Pastes text into the empty field: with real keys, or straight with WM_PASTE.
+void PasteIntoField(HWND field, const std::string& text, bool withKeys) {
+  WriteText(field, "");
+  if (!Expect(PutOnClipboard(std::wstring(text.begin(), text.end())), "cannot fill the clipboard"))
+    return;
+  if (withKeys) {
+    LeftClickAt(CentreOf(field));
+    PressChord(VK_CONTROL, 'V');
+  } else {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(field, WM_PASTE, 0, 0, SMTO_ABORTIFHUNG, kTimeoutMs, &ignored);
+  }
+  WaitUntil([&] { return ReadText(field).size() >= text.size(); }, kTimeoutMs);
 }
 
 // Varied characters, so a digest of any shorter prefix cannot match by accident.
@@ -129,6 +149,25 @@ bool CheckLongTextsWhole(Session& s) {
     ok &= CheckBothDigests(s, PatternText(length), what);
   }
   return ok;
+}
+
+bool CheckLongPastesWhole(Session& s) {
+  if (!HaveMain(s)) return false;
+  HWND field = GetDlgItem(s.main, IDC_PLAINTEXT);
+  if (!Expect(BringToFront(s.main), "the window would not come to the front")) return false;
+  // Far past the edit control's default limit of 30000 (Wine) or 32767 (Windows) characters.
+  const std::string pasted = PatternText(100000);
+  PasteIntoField(field, pasted, true);
+  bool ok = HashesWhole(s, pasted, "100000 characters pasted with Ctrl+V");
+  const std::string huge = PatternText(1000000);
+  PasteIntoField(field, huge, false);
+  ok &= HashesWhole(s, huge, "1000000 characters pasted");
+  const std::string typed = PatternText(40000);
+  WriteText(field, typed);
+  ClickToEnd(field);
+  TypeLetters("z");
+  WaitUntil([&] { return ReadText(field).size() > typed.size(); }, kTimeoutMs);
+  return ok & ExpectText(ReadText(field), typed + "z", "40000 characters, then z typed");
 }
 
 bool CheckPictureOfMain(Session& s) {

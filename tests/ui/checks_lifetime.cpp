@@ -88,12 +88,15 @@ bool CheckRestartAndCloseExitsZero(Session& s) {
   return ok;
 }
 
-bool CheckAltCExitsZero(Session& s) {
-  if (!StartFreshCopy(s)) return false;
-  if (!Expect(BringToFront(s.main), "the window would not come to the front")) return false;
-  PressChord(VK_MENU, 'C');
-  const bool ok = ExitsWithZero(&s.program);
-  EndProgram(&s.program);
-  s.main = nullptr;
+bool CheckKeysExitZero(Session& s) {
+  bool ok = true;
+  for (WORD key : {WORD{'C'}, WORD{VK_F4}}) {
+    if (!StartFreshCopy(s)) return false;
+    if (!Expect(BringToFront(s.main), "the window would not come to the front")) return false;
+    PressChord(VK_MENU, key);
+    ok &= ExitsWithZero(&s.program);
+    EndProgram(&s.program);
+    s.main = nullptr;
+  }
   return ok;
 }

@@ -38,6 +38,8 @@ bool CheckAnsiCharacter(Session& s);
 bool CheckEmptyFieldPrompt(Session& s);
 bool CheckOtherButtonReplaces(Session& s);
 bool CheckLongTextsWhole(Session& s);
+bool CheckLongPastesWhole(Session& s);
+bool CheckUnicodePastes(Session& s);
 bool CheckPictureOfMain(Session& s);
 
 bool CheckEnterInsertsLineBreak(Session& s);
@@ -52,8 +54,9 @@ bool CheckAboutLayout(Session& s);
 bool CheckAboutPictures(Session& s);
 bool CheckAboutFinishReturns(Session& s);
 bool CheckAboutCloseReturns(Session& s);
+bool CheckAboutMemoryFlat(Session& s);
 
 bool CheckSecondCopyDuplicate(Session& s);
 bool CheckCancelExitsZero(Session& s);
 bool CheckRestartAndCloseExitsZero(Session& s);
-bool CheckAltCExitsZero(Session& s);
+bool CheckKeysExitZero(Session& s);

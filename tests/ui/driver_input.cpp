@@ -1,5 +1,7 @@
 #include "driver_input.h"
 
+#include <cstring>
+
 #include "driver_session.h"
 
 namespace {
@@ -58,6 +60,23 @@ void TypeLetters(const char* letters) {
   Settle();
 }
 
+bool PutOnClipboard(const std::wstring& text) {
+  const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  if (data == nullptr) return false;
+  std::memcpy(GlobalLock(data), text.c_str(), bytes);
+  GlobalUnlock(data);
+  if (!OpenClipboard(nullptr)) {
+    GlobalFree(data);
+    return false;
+  }
+  EmptyClipboard();
+  const bool put = SetClipboardData(CF_UNICODETEXT, data) != nullptr;
+  if (!put) GlobalFree(data);
+  CloseClipboard();
+  return put;
+}
+
 void MoveMouseTo(POINT at) {
   SendMouse(0, at);
   Settle();
@@ -68,6 +87,11 @@ void LeftClickAt(POINT at) {
   SendMouse(MOUSEEVENTF_LEFTDOWN, at);
   SendMouse(MOUSEEVENTF_LEFTUP, at);
   Settle();
+}
+
+void ClickToEnd(HWND field) {
+  LeftClickAt(CentreOf(field));
+  PressChord(VK_CONTROL, VK_END);
 }
 
 void LeftDrag(POINT from, POINT to) {

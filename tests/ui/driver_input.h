@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 
 // Brings window to the front so that keystrokes reach it; false if it would not come.
 bool BringToFront(HWND window);
@@ -12,11 +13,15 @@ void PressKey(WORD key);
 // Holds modifier while pressing key, as for Alt+5 or Ctrl+End.
 void PressChord(WORD modifier, WORD key);
 void TypeLetters(const char* letters);  // a..z and 0..9 only
+// Puts text on the clipboard as a Unicode program would (CF_UNICODETEXT only).
+bool PutOnClipboard(const std::wstring& text);
 
 // Moves the pointer to a screen position with absolute coordinates; relative moves are
 // subject to pointer acceleration and cannot hit an exact pixel.
 void MoveMouseTo(POINT at);
 void LeftClickAt(POINT at);
+// Clicks into an edit field and puts the caret at its end.
+void ClickToEnd(HWND field);
 // Presses at from, moves there in steps, releases at to.
 void LeftDrag(POINT from, POINT to);
 

@@ -117,6 +117,18 @@ std::string ReadText(HWND window) {
   return text;
 }
 
+std::wstring ReadUnicodeText(HWND window) {
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kTimeoutMs, &length))
+    return L"<no answer>";
+  std::wstring text(length + 1, L'\0');
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutW(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(&text[0]),
+                      SMTO_ABORTIFHUNG, kTimeoutMs, &copied);
+  text.resize(copied);
+  return text;
+}
+
 void WriteText(HWND window, const std::string& text) {
   DWORD_PTR ignored = 0;
   SendMessageTimeoutA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),

@@ -33,6 +33,8 @@ bool WaitForWindowGone(HWND window, uint32_t timeoutMs);
 HWND FindOtherWindow(const Program& program, HWND except);
 
 std::string ReadText(HWND window);
+// The text as the window keeps it, before any conversion to the ANSI code page.
+std::wstring ReadUnicodeText(HWND window);
 void WriteText(HWND window, const std::string& text);
 std::string ReadItemText(HWND dialog, int id);
 void WriteItemText(HWND dialog, int id, const std::string& text);

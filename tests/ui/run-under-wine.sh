@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Runs the UI driver against the program under Wine, in a virtual X display of its own.
-# Usage: run-under-wine.sh <ui_driver.exe> <MDHasher.exe> <build directory> [dpi]
+# Usage: run-under-wine.sh <ui_driver.exe> <MDHasher.exe> <build directory> [dpi] [locale]
 # Leaves the pictures the driver takes as PNG files in <build directory>/pictures, or in
 # pictures-<dpi>dpi when a dpi other than the default 96 is asked for; that run uses a
 # prefix of its own whose display is set to that many dots per inch.
+# With a locale (ru_RU.UTF-8, say), Wine runs with that locale's ANSI code page and the
+# driver runs only the checks that depend on it; the pictures go to pictures-<locale>.
 set -euo pipefail
 # Nothing here reads the terminal; a Wine process that tried would stop the whole run when
 # it is in the background.
@@ -12,12 +14,20 @@ driver=$(realpath "$1")
 program=$(realpath "$2")
 build=$(realpath "$3")
 dpi=${4:-96}
+locale=${5:-}
 
 here=$(dirname "$(realpath "$0")")
 # shellcheck source=../../scripts/wine-env.sh
 source "$here/../../scripts/wine-env.sh" "$build" "$dpi"
 
 pictures=$build/pictures$(dpi_suffix "$dpi")
+checks=all
+if [ -n "$locale" ]; then
+  # Wine takes its ANSI code page from the locale, even one the system has not installed.
+  export LC_ALL=$locale
+  pictures=$build/pictures-${locale%%.*}
+  checks=code-page
+fi
 rm -rf "$pictures"
 mkdir -p "$pictures"
 
@@ -40,7 +50,7 @@ stall_seconds=120
 run_driver() {
   : >"$log"
   timeout 600 wine explorer "/desktop=mdhasher-tests,$(screen_size)" \
-    "$driver" "$(dos_path "$program")" "$(dos_path "$pictures")" | tee -a "$log" &
+    "$driver" "$(dos_path "$program")" "$(dos_path "$pictures")" "$checks" | tee -a "$log" &
   local pipeline=$! size=-1 quiet=0
   while kill -0 "$pipeline" 2>/dev/null; do
     sleep 1

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Refreshes the pictures of both dialogs in docs/, at 96 and at 144 DPI, from test runs of
-# the real program.
+# Refreshes the pictures of both dialogs in docs/, at 96 and at 144 DPI, and of the message
+# for text the ANSI code page cannot hold, from test runs of the real program.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build/windows
@@ -19,3 +19,5 @@ for dpi in 96 144; do
     echo "docs/$name$suffix.png"
   done
 done
+cp "$build/pictures/unrepresentable.png" "$root/docs/unrepresentable.png"
+echo "docs/unrepresentable.png"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the engines and text layer natively (g++, clang, and
-# under AddressSanitizer/UBSan), then the Windows program itself under Wine in a virtual display.
+# under AddressSanitizer/UBSan), then the Windows program itself under Wine in a virtual display,
+# and that a second build of the program in another folder gives the same bytes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -24,3 +25,8 @@ cmake --preset windows64 >/dev/null
 cmake --build --preset windows64 -j "$jobs"
 
 run_preset windows
+
+echo "== the program built again in another folder gives the same bytes"
+cmake --preset windows -B build/windows-again -DMDH_BUILD_TESTS=OFF >/dev/null
+cmake --build build/windows-again -j "$jobs" --target MDHasher >/dev/null
+cmp build/windows/ui/MDHasher.exe build/windows-again/ui/MDHasher.exe

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the engines and text layer natively (g++, clang, and
-# under AddressSanitizer/UBSan), then the Windows program itself under Wine in a virtual display,
-# and that a second build of the program in another folder gives the same bytes.
+# Checks the shell scripts with shellcheck, then builds everything and runs every test: the
+# engines and text layer natively (g++, clang, and under AddressSanitizer/UBSan), then the
+# Windows program itself under Wine in a virtual display, and that a second build of the
+# program in another folder gives the same bytes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh all
+
+echo "== shellcheck"
+shellcheck scripts/*.sh tests/*.sh tests/ui/*.sh .ci/run
 
 jobs=${JOBS:-2}
 run_preset() {

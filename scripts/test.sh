@@ -23,11 +23,7 @@ run_preset() {
 run_preset native
 run_preset native-clang
 run_preset native-asan
-
-echo "== windows64 (compile check: the code is 64-bit clean)"
-cmake --preset windows64 >/dev/null
-cmake --build --preset windows64 -j "$jobs"
-
+run_preset windows64
 run_preset windows
 
 echo "== the program built again in another folder gives the same bytes"

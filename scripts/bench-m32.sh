@@ -27,7 +27,7 @@ mcpu=znver3
 echo "llvm-mca ($mcpu model), one 64-byte block from entry to return:"
 for arch in m32 x64; do
   triple=$([ $arch = m32 ] && echo i386-linux-gnu || echo x86_64-linux-gnu)
-  cycles=$(llvm-mca -mtriple=$triple -mcpu=$mcpu -iterations=1 "$out/block_$arch.s" 2>/dev/null |
+  cycles=$(llvm-mca -mtriple="$triple" -mcpu=$mcpu -iterations=1 "$out/block_$arch.s" 2>/dev/null |
     awk '/^Total Cycles:/{print $3}')
   insns=$(grep -cv ':$' "$out/block_$arch.s")
   awk -v a=$arch -v c="$cycles" -v n="$insns" \

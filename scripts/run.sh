@@ -24,7 +24,7 @@ fi
 
 start_virtual_display
 trap stop_all EXIT
-title="Vexlin's Message Digest Hasher"
+title=$(sed -n 's/^#define APP_TITLE_LITERAL "\(.*\)"$/\1/p' "$root/ui/app_title.h")
 wine "$exe" &
 window=
 for _ in $(seq 1 120); do

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing need on Debian 12, and nothing when it is all there.
-# Usage: scripts/setup.sh [native|windows|bench|all]   (default: all)
+# Usage: scripts/setup.sh [native|windows|bench|release|all]   (default: all)
 set -euo pipefail
 
 what=${1:-all}
@@ -11,14 +11,17 @@ windows_pkgs=(cmake g++ g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w
   wine wine32:i386 wine64 wine32-preloader wine64-preloader qemu-user-static
   xvfb x11-utils imagemagick fonts-liberation)
 bench_pkgs=(cmake g++ g++-multilib libbenchmark-dev libssl-dev nettle-dev valgrind llvm)
+release_pkgs=(cmake g++ g++-mingw-w64-i686 binutils-mingw-w64-i686 git zip)
+lint_pkgs=(shellcheck)
 
 pkgs=()
 case "$what" in
   native) pkgs=("${native_pkgs[@]}") ;;
   windows) pkgs=("${windows_pkgs[@]}") ;;
   bench) pkgs=("${bench_pkgs[@]}") ;;
-  all) pkgs=("${native_pkgs[@]}" "${windows_pkgs[@]}") ;;
-  *) echo "usage: $0 [native|windows|bench|all]" >&2; exit 2 ;;
+  release) pkgs=("${release_pkgs[@]}") ;;
+  all) pkgs=("${native_pkgs[@]}" "${windows_pkgs[@]}" "${lint_pkgs[@]}") ;;
+  *) echo "usage: $0 [native|windows|bench|release|all]" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the engines and text layer natively (g++, clang, and
-# under AddressSanitizer/UBSan), then the Windows program itself under Wine in a virtual display.
+# Checks the shell scripts with shellcheck, then builds everything and runs every test: the
+# engines and text layer natively (g++, clang, and under AddressSanitizer/UBSan), then the
+# Windows program itself under Wine in a virtual display, and that a second build of the
+# program in another folder gives the same bytes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh all
+
+echo "== shellcheck"
+shellcheck scripts/*.sh tests/*.sh tests/ui/*.sh .ci/run
 
 jobs=${JOBS:-2}
 run_preset() {
@@ -18,9 +23,10 @@ run_preset() {
 run_preset native
 run_preset native-clang
 run_preset native-asan
-
-echo "== windows64 (compile check: the code is 64-bit clean)"
-cmake --preset windows64 >/dev/null
-cmake --build --preset windows64 -j "$jobs"
-
+run_preset windows64
 run_preset windows
+
+echo "== the program built again in another folder gives the same bytes"
+cmake --preset windows -B build/windows-again -DMDH_BUILD_TESTS=OFF >/dev/null
+cmake --build build/windows-again -j "$jobs" --target MDHasher >/dev/null
+cmp build/windows/ui/MDHasher.exe build/windows-again/ui/MDHasher.exe

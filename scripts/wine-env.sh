@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared by the scripts that run the program under Wine: a prefix kept in the build tree
 # and a private virtual display. Source it with the build directory and, optionally, the
 # display's dots per inch (default 96; any other value gets a prefix of its own).
@@ -35,8 +36,7 @@ start_virtual_display() {
   Xvfb ":$n" -screen 0 "${MDH_SCREEN:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
   xvfb_pid=$!
   export DISPLAY=":$n"
-  local tries
-  for tries in $(seq 1 100); do
+  for _ in $(seq 1 100); do
     [ -e "/tmp/.X11-unix/X$n" ] && return 0
     kill -0 "$xvfb_pid" 2>/dev/null || break
     sleep 0.1

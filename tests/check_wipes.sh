@@ -10,7 +10,7 @@ failed=0
 for fn in MD5Transform MD2Transform MD5Final MD2Final; do
   stores=$("$objdump" -d --no-show-raw-insn -C "$library" |
     awk -v fn="$fn" '/^[0-9a-f]+ <.*>:$/ { inside = index($0, "<" fn "(") > 0 } inside' |
-    grep -cE 'mov[bwlq]?[[:space:]]+\$0x0,' || true)
+    grep -cE 'mov[bwlq]?[[:space:]]+[$]0x0,' || true)
   if [ "$stores" -eq 0 ]; then
     echo "FAIL: $fn stores no zeros: its wipe was optimised away"
     failed=1

@@ -2,7 +2,10 @@
 // that marks a running copy.
 #pragma once
 
-// A macro as well, so that other literals can be glued to it at compile time.
+// The one place the title is written. A macro as well, so that other literals can be glued to
+// it at compile time and the resource script can use it; CMake and scripts/run.sh read this line.
 #define APP_TITLE_LITERAL "Vexlin's Message Digest Hasher"
 
+#ifndef RC_INVOKED
 inline constexpr const char APP_TITLE[] = APP_TITLE_LITERAL;
+#endif

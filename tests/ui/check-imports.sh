@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Fails unless the executable imports only DLLs that every Windows installation has:
-# a MinGW runtime DLL here would make the program fail to start on a clean machine.
+# Fails unless the executable imports only DLLs that every Windows installation has (a MinGW
+# runtime DLL here would make the program fail to start on a clean machine), and unless its
+# header asks for the loader's protections: ASLR, no execution of data, and no Remote Desktop
+# compatibility shims.
 # Usage: check-imports.sh <objdump> <program.exe>
 set -euo pipefail
 objdump=$1
@@ -19,6 +21,15 @@ for dll in "${dlls[@]}"; do
     echo "ok       $dll"
   else
     echo "FOREIGN  $dll"
+    bad=1
+  fi
+done
+header=$("$objdump" -p "$exe")
+for flag in DYNAMIC_BASE NX_COMPAT TERMINAL_SERVICE_AWARE; do
+  if grep -qx "[[:space:]]*$flag" <<<"$header"; then
+    echo "ok       $flag"
+  else
+    echo "MISSING  $flag"
     bad=1
   fi
 done

@@ -79,5 +79,8 @@ for bmp in "$pictures"/*.bmp; do
   [ -e "$bmp" ] || continue
   convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
 done
-ls "$pictures"/*.png 2>/dev/null | sed 's/^/picture: /' || true
-exit $rc
+for png in "$pictures"/*.png; do
+  [ -e "$png" ] || continue
+  echo "picture: $png"
+done
+exit "$rc"

@@ -61,8 +61,9 @@ void HashWideText(HWND dialog, HashAlgorithm algorithm, const wchar_t* text, uin
 }  // namespace
 
 void RunHashCommand(HWND dialog, HashAlgorithm algorithm) {
-  // Read as Unicode, the form the field keeps: an ANSI read would already have replaced
-  // the characters the code page lacks, and the text could not be judged any more.
+  // Read as Unicode, the form the field keeps (the version 6 edit control that the manifest
+  // asks for does so even in an ANSI dialog): an ANSI read would already have replaced the
+  // characters the code page lacks, and the text could not be judged any more.
   HWND field = GetDlgItem(dialog, IDC_PLAINTEXT);
   const uint32_t units = static_cast<uint32_t>(GetWindowTextLengthW(field));
   auto hashWide = [&](uint8_t* block) {

@@ -48,6 +48,13 @@ constexpr CodePage kCodePages[] = {
       {kCyrillic, "\x84\x50\x84\x82\x84\x79\x84\x72\x84\x75\x84\x84"},
       {kMacron, nullptr},
       {kEmoji, nullptr}}},
+    // UTF-8 holds every character; only half of a surrogate pair has no form in it.
+    {65001,
+     {{kMacron, "\xC4\x81" "bc"},
+      {kEmoji, "smile \xF0\x9F\x98\x80"},
+      {kJapanese, "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E"},
+      {L"caf\u00E9 \u20AC", "caf\xC3\xA9 \xE2\x82\xAC"},
+      {L"half \xD83D pair", nullptr}}},
 };
 
 const CodePage* ThisCodePage() {

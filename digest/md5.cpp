@@ -71,9 +71,15 @@ void MD5Update(MD5_CTX* context, const uint8_t* input, uint32_t inputLen) {
   const uint32_t partLen = 64 - index;
   uint32_t i = 0;
   if (inputLen >= partLen) {
-    MD_memcpy(&context->buffer[index], input, partLen);
-    MD5Transform(context->state, context->buffer);
-    for (i = partLen; i + 63 < inputLen; i += 64) MD5Transform(context->state, &input[i]);
+    // With nothing pending the first block is already whole in the caller's memory:
+    // copying it into buffer first would only delay its compression, which is what a
+    // short message waits on.
+    if (index != 0) {
+      MD_memcpy(&context->buffer[index], input, partLen);
+      MD5Transform(context->state, context->buffer);
+      i = partLen;
+    }
+    for (; i + 63 < inputLen; i += 64) MD5Transform(context->state, &input[i]);
     index = 0;
   }
   MD_memcpy(&context->buffer[index], &input[i], inputLen - i);

@@ -36,10 +36,13 @@ constexpr uint32_t GWithX(uint32_t x, uint32_t z) { return x & z; }
 
 void Encode(uint8_t* output, const uint32_t* input, uint32_t len) {
   for (uint32_t i = 0, j = 0; j < len; i++, j += 4) {
-    output[j] = static_cast<uint8_t>(input[i]);
-    output[j + 1] = static_cast<uint8_t>(input[i] >> 8);
-    output[j + 2] = static_cast<uint8_t>(input[i] >> 16);
-    output[j + 3] = static_cast<uint8_t>(input[i] >> 24);
+    // Read once: a byte store might change input[i], so reading it for each byte would
+    // keep the compiler from joining the four stores into one.
+    const uint32_t word = input[i];
+    output[j] = static_cast<uint8_t>(word);
+    output[j + 1] = static_cast<uint8_t>(word >> 8);
+    output[j + 2] = static_cast<uint8_t>(word >> 16);
+    output[j + 3] = static_cast<uint8_t>(word >> 24);
   }
 }
 

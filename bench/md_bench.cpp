@@ -179,8 +179,14 @@ void PrintSummary(const Collector& c, int reps) {
     return it == c.rates.end() ? none : it->second;
   };
   const double hz = Median(rates("clock"));
+  const bool cycles = PlausibleClock(hz);
   std::printf("\nCPU: %s; core clock measured by chained adds: %.2f GHz (median of %d)\n",
               CpuModel().c_str(), hz / 1e9, reps);
+  if (!cycles) {
+    std::printf("That clock is outside %.1f-%.1f GHz, so the add chain did not run one add a\n"
+                "cycle here: no cycles/byte are given, only MB/s and ratios.\n",
+                kLowestPlausibleHz / 1e9, kHighestPlausibleHz / 1e9);
+  }
   std::printf("Medians of %d interleaved repetitions; ratio = our throughput / theirs,\n"
               "median of the per-repetition ratios [lowest..highest].\n\n",
               reps);
@@ -193,8 +199,12 @@ void PrintSummary(const Collector& c, int reps) {
       for (size_t k = 0; k < n; k++) {
         const std::vector<double>& mine = rates(Key(list[k].algo, list[k].name, size));
         const double mbs = Median(mine);
-        std::printf("%-4s %8u  %-11s %9.1f %8.2f", list[k].algo, size, list[k].name, mbs / 1e6,
-                    mbs > 0 ? hz / mbs : 0.0);
+        std::printf("%-4s %8u  %-11s %9.1f", list[k].algo, size, list[k].name, mbs / 1e6);
+        if (cycles) {
+          std::printf(" %8.2f", mbs > 0 ? hz / mbs : 0.0);
+        } else {
+          std::printf(" %8s", "-");
+        }
         if (k > 0) {
           const Ratio q = PairwiseRatio(ours, mine);
           std::printf("   %5.3fx [%5.3f..%5.3f]", q.median, q.low, q.high);

@@ -2,7 +2,8 @@
 // MD_memset turned into a plain fill. The difference in speed is what the un-elidable wipes
 // cost. The engines' own names are renamed while they are included: argument-dependent
 // lookup would otherwise see the shipped functions beside these, and the two sources share
-// private names (PADDING), so each goes into a namespace of its own.
+// private names (PADDING), so each goes into a namespace of its own. MD5's block function
+// is compiled in nowipe_md5_transform.cpp, with the options of the shipped one.
 #include "nowipe_engines.h"
 
 // Whatever the engine sources include must be in place before they are pulled into a

@@ -1,8 +1,6 @@
 // MD2 after the reference design of RFC 1319.
 #include "md2.h"
 
-#include <cstddef>
-
 const uint8_t PI_SUBST[256] = {
     41,  46,  67,  201, 162, 216, 124, 1,   61,  54,  84,  161, 236, 240, 6,   19,  98,  167, 5,
     243, 192, 199, 115, 140, 152, 147, 43,  217, 188, 76,  130, 202, 30,  155, 87,  60,  253, 212,
@@ -77,29 +75,35 @@ void MD2Final(uint8_t digest[16], MD2_CTX* context) {
 }
 
 void MD2Transform(uint8_t state[16], uint8_t checksum[16], const uint8_t block[16]) {
-  uint8_t x[48];
+  // Words, not bytes: a byte would be XORed into the low part of a wider register, which
+  // some cores merge with the rest in an extra operation, or widened again for the next
+  // table index, and either sits on the chain below.
+  uint32_t x[48];
   for (int i = 0; i < 16; i++) {
     x[i] = state[i];
     x[i + 16] = block[i];
-    x[i + 32] = static_cast<uint8_t>(state[i] ^ block[i]);
+    x[i + 32] = static_cast<uint32_t>(state[i] ^ block[i]);
   }
 
-  // The 864 steps form one chain, each table read indexed by the step before, so a step
-  // should cost one load and one XOR. Carried as a byte, t would be XORed as a byte and
-  // widened again for the next index: a cycle more per step. So t carries 256 plus the
-  // byte; the XOR of two bytes keeps bit 8, which no compiler can narrow away. The table is
-  // addressed from 256 bytes below its start, as an integer, so that the offset is paid
-  // once here and not as a third address term in every load, which costs a cycle too.
-  const uintptr_t table = reinterpret_cast<uintptr_t>(PI_SUBST) - 256;
-  std::size_t t = 256;
-  for (uint32_t i = 0; i < 18; i++) {
+  // The steps form one chain, each table read indexed by the step before, so a step costs
+  // the latency of a load and an XOR and nothing can overlap them. Both operands are
+  // below 256, and so t is too: it indexes the table as it is.
+  uint32_t t = 0;
+  for (uint32_t i = 0; i < 17; i++) {
     for (int j = 0; j < 48; j++) {
-      t = *reinterpret_cast<const uint8_t*>(table + t) ^ (x[j] | std::size_t{256});
-      x[j] = static_cast<uint8_t>(t);
+      t = PI_SUBST[t] ^ x[j];
+      x[j] = t;
     }
-    t = ((t + i) & 0xFF) | 256;
+    t = (t + i) & 0xFF;
   }
-  MD_memcpy(state, x, 16);
+  // The last round stops after the 16 words that become the state: its other 32 steps
+  // change only words that are wiped unread, and leaving them out shortens the chain by
+  // a twenty-seventh.
+  for (int j = 0; j < 16; j++) {
+    t = PI_SUBST[t] ^ x[j];
+    x[j] = t;
+  }
+  for (int i = 0; i < 16; i++) state[i] = static_cast<uint8_t>(x[i]);
 
   uint32_t c = checksum[15];
   for (int i = 0; i < 16; i++) {

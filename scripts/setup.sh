@@ -10,7 +10,7 @@ native_pkgs=(cmake g++ clang libgtest-dev libssl-dev nettle-dev)
 windows_pkgs=(cmake g++ g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine wine32:i386 wine64 wine32-preloader wine64-preloader qemu-user-static
   xvfb x11-utils imagemagick fonts-liberation)
-bench_pkgs=(cmake g++ g++-multilib libbenchmark-dev libssl-dev nettle-dev valgrind llvm)
+bench_pkgs=(cmake g++ g++-multilib libbenchmark-dev libssl-dev nettle-dev valgrind llvm-19)
 release_pkgs=(cmake g++ g++-mingw-w64-i686 binutils-mingw-w64-i686 git zip)
 lint_pkgs=(shellcheck)
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # How fast is MD5's block function when built for 32-bit x86, the shipped target?
-# This kernel runs no 32-bit programs (only qemu could, and timing qemu says nothing about
-# the code), so two other ways:
+# Not every kernel here runs 32-bit programs (where it does not, only qemu could, and timing
+# qemu says nothing about the code), so two ways that work on any x86-64 machine:
 #   1. llvm-mca's models of one block, for the -m32 and the x86-64 build side by side;
 #   2. the -m32 instruction sequence itself, moved into 64-bit mode (bench/m32/transplant.awk)
 #      and timed on this CPU against the x86-64 build and OpenSSL, interleaved.

@@ -10,7 +10,8 @@ exe=$2
 
 system_dlls='^(kernel32|user32|gdi32|msvcrt|advapi32|comctl32|comdlg32|shell32|ole32|oleaut32|uxtheme|version|shlwapi)\.dll$'
 
-mapfile -t dlls < <("$objdump" -p "$exe" | sed -n 's/^[[:space:]]*DLL Name: //p')
+header=$("$objdump" -p "$exe")
+mapfile -t dlls < <(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$header")
 if [ ${#dlls[@]} -eq 0 ]; then
   echo "no imports found in $exe" >&2
   exit 1
@@ -24,7 +25,6 @@ for dll in "${dlls[@]}"; do
     bad=1
   fi
 done
-header=$("$objdump" -p "$exe")
 for flag in DYNAMIC_BASE NX_COMPAT TERMINAL_SERVICE_AWARE; do
   if grep -qx "[[:space:]]*$flag" <<<"$header"; then
     echo "ok       $flag"

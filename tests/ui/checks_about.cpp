@@ -76,7 +76,7 @@ bool ClosesBackToMain(Session& s, HWND about, const Fields& before) {
 
 // What the program has committed for itself, pictures included (Wine reports no
 // PrivateUsage for another process, but the commit charge is the same figure).
-int64_t PrivateBytes(const Program& program) {
+int64_t CommittedBytes(const Program& program) {
   PROCESS_MEMORY_COUNTERS_EX counters = {};
   counters.cb = sizeof counters;
   GetProcessMemoryInfo(program.info.hProcess,
@@ -175,11 +175,11 @@ bool CheckAboutMemoryFlat(Session& s) {
   for (int i = 0; i < 3; ++i)
     if (!Expect(OpensAndCloses(s), "About did not open and close")) return false;
   constexpr int kOpenings = 30;
-  const int64_t before = PrivateBytes(s.program);
+  const int64_t before = CommittedBytes(s.program);
   for (int i = 0; i < kOpenings; ++i)
     if (!Expect(OpensAndCloses(s), "About did not open and close")) return false;
-  const int64_t perOpening = (PrivateBytes(s.program) - before) / kOpenings;
-  std::printf("  private memory per opening: %lld bytes\n", static_cast<long long>(perOpening));
+  const int64_t perOpening = (CommittedBytes(s.program) - before) / kOpenings;
+  std::printf("  committed memory per opening: %lld bytes\n", static_cast<long long>(perOpening));
   // The banner alone is some 60-80 KB, so a picture kept each time shows plainly.
   return Expect(before > 0 && perOpening < 8 * 1024, "memory grows with each opening");
 }

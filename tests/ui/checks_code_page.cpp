@@ -76,10 +76,8 @@ std::string Expected(const Paste& paste, int button) {
 
 bool PastesAndHashes(Session& s, const Paste& paste, int index) {
   HWND field = GetDlgItem(s.main, IDC_PLAINTEXT);
-  WriteText(field, "");
-  if (!Expect(PutOnClipboard(paste.text), "cannot fill the clipboard")) return false;
-  LeftClickAt(CentreOf(field));
-  PressChord(VK_CONTROL, 'V');
+  if (!Expect(PasteIntoEmptyField(field, paste.text, true), "cannot fill the clipboard"))
+    return false;
   const std::wstring text = paste.text;
   bool ok = Expect(WaitUntil([&] { return ReadUnicodeText(field) == text; }, kTimeoutMs),
                    "paste %d did not arrive whole", index);

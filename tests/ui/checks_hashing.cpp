@@ -77,18 +77,11 @@ bool CheckBothDigests(Session& s, const std::string& text, const char* what) {
   return HashesWhole(s, text, what);
 }
 
-// Pastes text into the empty field: with real keys, or straight with WM_PASTE.
+// Pastes ASCII text into the empty field and waits until all of it may have arrived.
 void PasteIntoField(HWND field, const std::string& text, bool withKeys) {
-  WriteText(field, "");
-  if (!Expect(PutOnClipboard(std::wstring(text.begin(), text.end())), "cannot fill the clipboard"))
+  if (!Expect(PasteIntoEmptyField(field, std::wstring(text.begin(), text.end()), withKeys),
+              "cannot fill the clipboard"))
     return;
-  if (withKeys) {
-    LeftClickAt(CentreOf(field));
-    PressChord(VK_CONTROL, 'V');
-  } else {
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutA(field, WM_PASTE, 0, 0, SMTO_ABORTIFHUNG, kTimeoutMs, &ignored);
-  }
   WaitUntil([&] { return ReadText(field).size() >= text.size(); }, kTimeoutMs);
 }
 

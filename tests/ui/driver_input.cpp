@@ -60,6 +60,8 @@ void TypeLetters(const char* letters) {
   Settle();
 }
 
+namespace {
+
 bool PutOnClipboard(const std::wstring& text) {
   const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
   HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, bytes);
@@ -75,6 +77,21 @@ bool PutOnClipboard(const std::wstring& text) {
   if (!put) GlobalFree(data);
   CloseClipboard();
   return put;
+}
+
+}  // namespace
+
+bool PasteIntoEmptyField(HWND field, const std::wstring& text, bool withKeys) {
+  WriteText(field, "");
+  if (!PutOnClipboard(text)) return false;
+  if (withKeys) {
+    LeftClickAt(CentreOf(field));
+    PressChord(VK_CONTROL, 'V');
+  } else {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(field, WM_PASTE, 0, 0, SMTO_ABORTIFHUNG, kTimeoutMs, &ignored);
+  }
+  return true;
 }
 
 void MoveMouseTo(POINT at) {

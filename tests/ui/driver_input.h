@@ -13,8 +13,10 @@ void PressKey(WORD key);
 // Holds modifier while pressing key, as for Alt+5 or Ctrl+End.
 void PressChord(WORD modifier, WORD key);
 void TypeLetters(const char* letters);  // a..z and 0..9 only
-// Puts text on the clipboard as a Unicode program would (CF_UNICODETEXT only).
-bool PutOnClipboard(const std::wstring& text);
+// Empties the edit field and pastes text into it from the clipboard, where it is put as a
+// Unicode program would (CF_UNICODETEXT only): with a click and Ctrl+V, or with WM_PASTE.
+// False if the clipboard would not take the text.
+bool PasteIntoEmptyField(HWND field, const std::wstring& text, bool withKeys);
 
 // Moves the pointer to a screen position with absolute coordinates; relative moves are
 // subject to pointer acceleration and cannot hit an exact pixel.

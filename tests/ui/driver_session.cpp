@@ -45,6 +45,20 @@ BOOL CALLBACK MatchOther(HWND window, LPARAM param) {
   return FALSE;
 }
 
+// The window's text through the ANSI or the Unicode form of the messages, as send is.
+template <typename Char, typename Send>
+std::basic_string<Char> ReadTextWith(HWND window, Send send, const Char* noAnswer) {
+  DWORD_PTR length = 0;
+  if (!send(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kTimeoutMs, &length))
+    return noAnswer;
+  std::basic_string<Char> text(length + 1, Char{});
+  DWORD_PTR copied = 0;
+  send(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(&text[0]), SMTO_ABORTIFHUNG,
+       kTimeoutMs, &copied);
+  text.resize(copied);
+  return text;
+}
+
 }  // namespace
 
 bool StartProgram(const char* exe, const char* arguments, Program* program) {
@@ -106,27 +120,11 @@ HWND FindOtherWindow(const Program& program, HWND except) {
 }
 
 std::string ReadText(HWND window) {
-  DWORD_PTR length = 0;
-  if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kTimeoutMs, &length))
-    return "<no answer>";
-  std::string text(length + 1, '\0');
-  DWORD_PTR copied = 0;
-  SendMessageTimeoutA(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(&text[0]),
-                      SMTO_ABORTIFHUNG, kTimeoutMs, &copied);
-  text.resize(copied);
-  return text;
+  return ReadTextWith<char>(window, SendMessageTimeoutA, "<no answer>");
 }
 
 std::wstring ReadUnicodeText(HWND window) {
-  DWORD_PTR length = 0;
-  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kTimeoutMs, &length))
-    return L"<no answer>";
-  std::wstring text(length + 1, L'\0');
-  DWORD_PTR copied = 0;
-  SendMessageTimeoutW(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(&text[0]),
-                      SMTO_ABORTIFHUNG, kTimeoutMs, &copied);
-  text.resize(copied);
-  return text;
+  return ReadTextWith<wchar_t>(window, SendMessageTimeoutW, L"<no answer>");
 }
 
 void WriteText(HWND window, const std::string& text) {

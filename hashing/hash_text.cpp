@@ -54,3 +54,39 @@ const char* OnHashCommand(HashAlgorithm algorithm, const char* plaintext, uint32
     HashTextMD5(plaintext, out);
   return out;
 }
+
+void BeginTextHash(TextHash* hash, HashAlgorithm algorithm) {
+  MD_memset(reinterpret_cast<uint8_t*>(hash), 0, sizeof *hash);
+  hash->algorithm = algorithm;
+  if (algorithm == HashAlgorithm::MD2)
+    MD2Init(&hash->md2);
+  else
+    MD5Init(&hash->md5);
+}
+
+void AddToTextHash(TextHash* hash, const char* bytes, uint32_t count) {
+  hash->bytes += count;
+  if (hash->algorithm == HashAlgorithm::MD2)
+    MD2Update(&hash->md2, TextBytes(bytes), count);
+  else
+    MD5Update(&hash->md5, TextBytes(bytes), count);
+}
+
+const char* FinishTextHash(TextHash* hash, char* out) {
+  if (hash->bytes == 0) {
+    AbandonTextHash(hash);
+    return kPromptText;
+  }
+  Digest digest = {};
+  if (hash->algorithm == HashAlgorithm::MD2)
+    MD2Final(digest, &hash->md2);
+  else
+    MD5Final(digest, &hash->md5);
+  AbandonTextHash(hash);
+  FormatDigest(digest, out);
+  return out;
+}
+
+void AbandonTextHash(TextHash* hash) {
+  MD_memset(reinterpret_cast<uint8_t*>(hash), 0, sizeof *hash);
+}

@@ -3,6 +3,9 @@
 
 #include <cstdint>
 
+#include "md2.h"
+#include "md5.h"
+
 // 32 uppercase hexadecimal digits of a Digest, two per byte in byte order, and a NUL.
 using DigestText = char[35];
 
@@ -19,3 +22,20 @@ void HashTextMD2(const char* plaintext, char* out);
 // plaintext field. Returns the prompt when count is 0, otherwise out holding the digest text.
 const char* OnHashCommand(HashAlgorithm algorithm, const char* plaintext, uint32_t count,
                           char* out);
+
+// The same digest text for a text that arrives in pieces: the digest of the pieces one after
+// another is the digest of the whole. The caller owns the record; Finish and Abandon wipe it.
+struct TextHash {
+  HashAlgorithm algorithm;
+  uint64_t bytes;  // taken in so far
+  MD5_CTX md5;
+  MD2_CTX md2;
+};
+
+void BeginTextHash(TextHash* hash, HashAlgorithm algorithm);
+void AddToTextHash(TextHash* hash, const char* bytes, uint32_t count);
+// What the hash field shows: the prompt when no byte was taken in, as for an empty field,
+// otherwise out (at least 33 bytes) holding the digest text.
+const char* FinishTextHash(TextHash* hash, char* out);
+// For a text that will not be finished: only the wipe.
+void AbandonTextHash(TextHash* hash);

@@ -11,3 +11,21 @@ add_link_options(LINKER:--no-insert-timestamp)
 # and later set the first two by itself): a randomised base address, no execution of data
 # pages, and no compatibility shims when the program runs in a Remote Desktop session.
 add_link_options(LINKER:--dynamicbase,--nxcompat,--tsaware)
+
+# The oldest Windows the program runs on, declared in the PE header and held to in the code:
+# Windows XP (5.1), the first with version 6 of the common controls, Unicode edit text in an
+# ANSI dialog, and alpha-blended icons; XP's 64-bit edition is 5.2. Anything newer that the
+# program uses is looked up at run time.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(MDH_WINDOWS_VERSION 5.02)
+  set(MDH_WIN32_WINNT 0x0502)
+else()
+  set(MDH_WINDOWS_VERSION 5.01)
+  set(MDH_WIN32_WINNT 0x0501)
+endif()
+string(REPLACE "." ";" mdh_version_parts ${MDH_WINDOWS_VERSION})
+list(GET mdh_version_parts 0 mdh_major)
+list(GET mdh_version_parts 1 mdh_minor)
+add_link_options(
+  LINKER:--major-os-version,${mdh_major},--minor-os-version,${mdh_minor}
+  LINKER:--major-subsystem-version,${mdh_major},--minor-subsystem-version,${mdh_minor})

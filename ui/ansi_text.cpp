@@ -1,28 +1,25 @@
 #include "ansi_text.h"
 
+#include <windows.h>
+
 namespace {
 
-bool AnsiIsUtf8() { return GetACP() == CP_UTF8; }
+static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows text is UTF-16");
 
-// A UTF-8 ANSI code page holds every character but a lone surrogate, which would otherwise
-// become U+FFFD without a word. Each flag is accepted only for its own kind of code page.
-DWORD StrictFlags(bool utf8) { return utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS; }
+// No flags and no default character: the one form of the call that every code page accepts,
+// UTF-8 included. Whether a character converted exactly is left to the round trip.
+int32_t ToAnsi(uint32_t number, const char16_t* units, uint32_t count, char* out,
+               uint32_t capacity) {
+  return WideCharToMultiByte(number, 0, reinterpret_cast<LPCWCH>(units), static_cast<int>(count),
+                             out, static_cast<int>(capacity), nullptr, nullptr);
+}
+
+int32_t FromAnsi(uint32_t number, const char* bytes, uint32_t count, char16_t* out,
+                 uint32_t capacity) {
+  return MultiByteToWideChar(number, 0, bytes, static_cast<int>(count),
+                             reinterpret_cast<LPWSTR>(out), static_cast<int>(capacity));
+}
 
 }  // namespace
 
-AnsiSize MeasureAnsi(const wchar_t* text, uint32_t units) {
-  if (units == 0) return {true, 0};
-  if (units > INT32_MAX) return {false, 0};
-  const bool utf8 = AnsiIsUtf8();
-  BOOL substituted = FALSE;
-  // The used-default flag is not allowed with UTF-8; there a failure reports the same.
-  const int bytes = WideCharToMultiByte(CP_ACP, StrictFlags(utf8), text, static_cast<int>(units),
-                                        nullptr, 0, nullptr, utf8 ? nullptr : &substituted);
-  if (bytes <= 0 || substituted) return {false, 0};
-  return {true, static_cast<uint32_t>(bytes)};
-}
-
-void ConvertToAnsi(const wchar_t* text, uint32_t units, char* out, uint32_t bytes) {
-  WideCharToMultiByte(CP_ACP, StrictFlags(AnsiIsUtf8()), text, static_cast<int>(units), out,
-                      static_cast<int>(bytes), nullptr, nullptr);
-}
+CodePage AnsiCodePage() { return {GetACP(), ToAnsi, FromAnsi}; }

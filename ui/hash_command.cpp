@@ -3,75 +3,100 @@
 #include <cstdint>
 
 #include "ansi_text.h"
+#include "field_text.h"
+#include "long_command.h"
 #include "md_bytes.h"
 #include "resource.h"
+#include "wide_text.h"
 
 namespace {
 
-// Texts up to this many characters are read and converted on the stack, longer ones in
-// blocks from the heap sized to fit: either way the text is hashed whole.
-constexpr uint32_t kStackChars = 10000;
-
 // Shown instead of a digest of part of the text, which would look exactly like a right one.
 constexpr char kNoMemoryText[] = "Not enough memory to hash this text";
+// A program that keeps changing the text while it is hashed would otherwise keep the
+// command from ending.
+constexpr char kKeptChangingText[] = "The text kept changing while it was hashed";
+constexpr int kMostPasses = 8;
+
+bool g_running = false;
+
+enum class Pass { Shown, Changed };
 
 void ShowResult(HWND dialog, const char* text) { SetDlgItemTextA(dialog, IDC_HASH, text); }
 
-void ShowUnrepresentable(HWND dialog) {
-  char text[sizeof kUnrepresentableFormat + 16] = {};
-  wsprintfA(text, kUnrepresentableFormat, GetACP());
+// Names the character, and selects it where it stands, so the user sees which one it is and
+// where, even when it is invisible (a zero-width space from a web page, say).
+void ShowUnrepresentable(HWND dialog, HWND field, const Unrepresentable& character) {
+  char text[sizeof kUnrepresentableFormat + 24] = {};
+  wsprintfA(text, kUnrepresentableFormat, GetACP(),
+            static_cast<unsigned long>(character.codePoint));
   ShowResult(dialog, text);
+  // Focus first: the dialog manager selects the whole text of a field it moves the focus to.
+  SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(field), TRUE);
+  SendMessageW(field, EM_SETSEL, character.at, character.at + character.length);
+  SendMessageW(field, EM_SCROLLCARET, 0, 0);
 }
 
-// Lends use() a zeroed block of the given size: onStack when that is large enough, else one
-// from the heap. The block held the user's text, so it is wiped before it is given back.
-// False, without calling use(), when the heap has no room.
-template <typename Use>
-bool WithZeroedBlock(uint8_t* onStack, uint32_t stackBytes, uint64_t bytes, Use use) {
-  if (bytes > INT32_MAX) return false;
-  HANDLE heap = GetProcessHeap();
-  uint8_t* block = onStack;
-  if (bytes > stackBytes) {
-    block = static_cast<uint8_t*>(HeapAlloc(heap, HEAP_ZERO_MEMORY, static_cast<SIZE_T>(bytes)));
-    if (block == nullptr) return false;
+Pass HashFieldOnce(HWND dialog, HashAlgorithm algorithm, FieldText* source,
+                   LongCommand* command, PieceScratch* scratch) {
+  const CodePage page = AnsiCodePage();
+  TextHash hash;
+  BeginTextHash(&hash, algorithm);
+  const char16_t* text = LockFieldText(source);
+  for (uint32_t at = 0; at < source->units && text != nullptr;) {
+    const uint32_t end = PieceEnd(text, source->units, at);
+    const Unrepresentable missing = HashPiece(&hash, page, text, at, end, scratch);
+    if (missing.found) {
+      UnlockFieldText(source);
+      AbandonTextHash(&hash);
+      ShowUnrepresentable(dialog, source->field, missing);
+      return Pass::Shown;
+    }
+    at = end;
+    if (at < source->units && BreakDue(*command)) {
+      UnlockFieldText(source);
+      TakeBreak(command, at, source->units);
+      if (FieldTextChanged(*source)) {
+        AbandonTextHash(&hash);
+        return Pass::Changed;
+      }
+      text = LockFieldText(source);
+    }
   }
-  use(block);
-  MD_memset(block, 0, static_cast<uint32_t>(bytes));
-  if (block != onStack) HeapFree(heap, 0, block);
-  return true;
-}
-
-void HashWideText(HWND dialog, HashAlgorithm algorithm, const wchar_t* text, uint32_t units) {
-  const AnsiSize size = MeasureAnsi(text, units);
-  if (!size.exact) {
-    ShowUnrepresentable(dialog);
-    return;
+  if (text == nullptr) {
+    AbandonTextHash(&hash);
+    return Pass::Changed;
   }
-  auto hashAnsi = [&](uint8_t* block) {
-    char* ansi = reinterpret_cast<char*>(block);
-    ConvertToAnsi(text, units, ansi, size.bytes);
-    DigestText digest = {};
-    ShowResult(dialog, OnHashCommand(algorithm, ansi, size.bytes, digest));
-  };
-  uint8_t onStack[kStackChars] = {};
-  if (!WithZeroedBlock(onStack, sizeof onStack, uint64_t{size.bytes} + 1, hashAnsi))
-    ShowResult(dialog, kNoMemoryText);
+  UnlockFieldText(source);
+  DigestText digest = {};
+  ShowResult(dialog, FinishTextHash(&hash, digest));
+  return Pass::Shown;
 }
 
 }  // namespace
 
 void RunHashCommand(HWND dialog, HashAlgorithm algorithm) {
-  // Read as Unicode, the form the field keeps (the version 6 edit control that the manifest
-  // asks for does so even in an ANSI dialog): an ANSI read would already have replaced the
-  // characters the code page lacks, and the text could not be judged any more.
+  g_running = true;
+  LongCommand command;
+  BeginLongCommand(&command, dialog);
+  PieceScratch scratch;
   HWND field = GetDlgItem(dialog, IDC_PLAINTEXT);
-  const uint32_t units = static_cast<uint32_t>(GetWindowTextLengthW(field));
-  auto hashWide = [&](uint8_t* block) {
-    wchar_t* text = reinterpret_cast<wchar_t*>(block);
-    const int copied = GetWindowTextW(field, text, static_cast<int>(units) + 1);
-    HashWideText(dialog, algorithm, text, static_cast<uint32_t>(copied));
-  };
-  alignas(wchar_t) uint8_t onStack[kStackChars * sizeof(wchar_t)] = {};
-  const uint64_t bytes = (uint64_t{units} + 1) * sizeof(wchar_t);
-  if (!WithZeroedBlock(onStack, sizeof onStack, bytes, hashWide)) ShowResult(dialog, kNoMemoryText);
+  // Another text means another digest: the text is taken again, and hashed from the start.
+  Pass pass = Pass::Changed;
+  for (int i = 0; i < kMostPasses && pass == Pass::Changed; ++i) {
+    FieldText source;
+    if (!OpenFieldText(field, &source)) {
+      ShowResult(dialog, kNoMemoryText);
+      pass = Pass::Shown;
+      break;
+    }
+    pass = HashFieldOnce(dialog, algorithm, &source, &command, &scratch);
+    CloseFieldText(&source);
+  }
+  if (pass == Pass::Changed) ShowResult(dialog, kKeptChangingText);
+  MD_memset(reinterpret_cast<uint8_t*>(&scratch), 0, sizeof scratch);
+  EndLongCommand(&command);
+  g_running = false;
 }
+
+bool HashCommandRunning() { return g_running; }

@@ -1,13 +1,18 @@
-// The MD2 and MD5 buttons: read the plaintext field, hash it, show the result.
+// The MD2 and MD5 buttons: hash the plaintext field's text, show the result.
 #pragma once
 
 #include <windows.h>
 
 #include "hash_text.h"
 
-// Shown, with the code page's number, instead of a digest of text that the system's ANSI
-// code page cannot hold: a digest of stand-in characters would look exactly like a right one.
+// Shown, with the code page's number and the first such character, instead of a digest of
+// text that the system's ANSI code page cannot hold: a digest of stand-in characters would
+// look exactly like a right one. The character is selected in the plaintext field.
 inline constexpr char kUnrepresentableFormat[] =
-    "Text has characters that ANSI code page %u cannot represent";
+    "ANSI code page %u cannot represent U+%04lX (selected)";
 
 void RunHashCommand(HWND dialog, HashAlgorithm algorithm);
+
+// True while a command runs: it lets the system through now and then, and a button pressed
+// by a message sent meanwhile must wait for it.
+bool HashCommandRunning();

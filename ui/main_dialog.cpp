@@ -22,10 +22,17 @@ void RunAbout(HWND window) {
                   0);
 }
 
-void OnMainCommand(HWND window, WPARAM wParam) {
+void OnMainCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+  const WORD id = LOWORD(wParam);
+  // A button pressed by a message that another program sent while a long hash command lets
+  // the system through acts after the command, as a click of the user's would.
+  if (HashCommandRunning() && id >= IDC_MD2 && id <= IDC_CANCEL) {
+    PostMessageA(window, WM_COMMAND, wParam, lParam);
+    return;
+  }
   // Only the four buttons act; IDOK and IDCANCEL from the keyboard and the edit fields'
   // notifications all fall through.
-  switch (LOWORD(wParam)) {
+  switch (id) {
     case IDC_MD2:
       RunHashCommand(window, HashAlgorithm::MD2);
       break;
@@ -51,7 +58,7 @@ INT_PTR CALLBACK MainDlgProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       OnMainInit(window);
       break;
     case WM_COMMAND:
-      OnMainCommand(window, wParam);
+      OnMainCommand(window, wParam, lParam);
       break;
     case WM_CLOSE:
       EndDialog(window, 0);

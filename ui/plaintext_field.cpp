@@ -1,14 +1,50 @@
 #include "plaintext_field.h"
 
+#include <commctrl.h>
+
 namespace {
 
-LRESULT CALLBACK PlaintextFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam) {
+constexpr UINT_PTR kSubclassId = 1;
+// Asked of the subclass, which keeps the count of edits in its own data: setting the subclass
+// again updates that data.
+constexpr UINT kAskEdits = WM_APP + 1;
+
+// Everything that can put other text into an edit control: typing and keys (Delete, Shift+
+// Insert, Alt+Backspace undoes), input methods, the clipboard, and the messages a program
+// sends. Counting a message that changed nothing costs only a second look.
+bool MayChangeText(UINT message) {
+  switch (message) {
+    case WM_SETTEXT:
+    case WM_CHAR:
+    case WM_KEYDOWN:
+    case WM_SYSCHAR:
+    case WM_SYSKEYDOWN:
+    case WM_IME_CHAR:
+    case WM_IME_COMPOSITION:
+    case WM_PASTE:
+    case WM_CUT:
+    case WM_CLEAR:
+    case WM_UNDO:
+    case EM_UNDO:
+    case EM_REPLACESEL:
+    case EM_SETHANDLE:
+    case EM_FMTLINES:
+      return true;
+    default:
+      return false;
+  }
+}
+
+LRESULT CALLBACK PlaintextFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam,
+                                    UINT_PTR id, DWORD_PTR edits) {
   // A multi-line edit control in a dialog answers Escape by closing the dialog, which would
   // throw the typed text away; everywhere else in this dialog Escape does nothing, so here
   // too. The key arrives as a key press and, on some systems, as a character as well.
   if ((message == WM_KEYDOWN || message == WM_CHAR) && wParam == VK_ESCAPE) return 0;
-  const auto standard = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(field, GWLP_USERDATA));
-  return CallWindowProcW(standard, field, message, wParam, lParam);
+  if (message == kAskEdits) return static_cast<LRESULT>(edits);
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(field, PlaintextFieldProc, id);
+  if (MayChangeText(message)) SetWindowSubclass(field, PlaintextFieldProc, id, edits + 1);
+  return DefSubclassProc(field, message, wParam, lParam);
 }
 
 }  // namespace
@@ -16,8 +52,12 @@ LRESULT CALLBACK PlaintextFieldProc(HWND field, UINT message, WPARAM wParam, LPA
 void PreparePlaintextField(HWND field) {
   // Without this the control keeps only the first 30000 or so characters of a paste.
   SendMessageA(field, EM_SETLIMITTEXT, 0, 0);
-  // The Unicode form of the call keeps the field's text Unicode; the ANSI form would turn
-  // it into ANSI and replace what the code page lacks before anyone could notice.
-  SetWindowLongPtrW(field, GWLP_USERDATA, GetWindowLongPtrW(field, GWLP_WNDPROC));
-  SetWindowLongPtrW(field, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PlaintextFieldProc));
+  // The common controls subclass through the Unicode window procedure, which keeps the
+  // field's text Unicode; an ANSI one would turn it into ANSI and replace what the code
+  // page lacks before anyone could notice.
+  SetWindowSubclass(field, PlaintextFieldProc, kSubclassId, 0);
+}
+
+DWORD_PTR PlaintextEdits(HWND field) {
+  return static_cast<DWORD_PTR>(SendMessageW(field, kAskEdits, 0, 0));
 }

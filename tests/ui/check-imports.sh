@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # Fails unless the executable imports only DLLs that every Windows installation has (a MinGW
-# runtime DLL here would make the program fail to start on a clean machine), and unless its
-# header asks for the loader's protections: ASLR, no execution of data, and no Remote Desktop
-# compatibility shims.
-# Usage: check-imports.sh <objdump> <program.exe>
+# runtime DLL here would make the program fail to start on a clean machine), loads the
+# common controls itself (Windows XP registers their version 6 classes only then), declares
+# the oldest Windows it runs on, and asks for the loader's protections: ASLR, no execution of
+# data, and no Remote Desktop compatibility shims.
+# Usage: check-imports.sh <objdump> <program.exe> <Windows version, as 5.01>
+# The checks below are functions that check() calls by name.
+# shellcheck disable=SC2317
 set -euo pipefail
 objdump=$1
 exe=$2
+version=$3
 
 system_dlls='^(kernel32|user32|gdi32|msvcrt|advapi32|comctl32|comdlg32|shell32|ole32|oleaut32|uxtheme|version|shlwapi)\.dll$'
 
@@ -17,20 +21,25 @@ if [ ${#dlls[@]} -eq 0 ]; then
   exit 1
 fi
 bad=0
-for dll in "${dlls[@]}"; do
-  if [[ ${dll,,} =~ $system_dlls ]]; then
-    echo "ok       $dll"
-  else
-    echo "FOREIGN  $dll"
-    bad=1
-  fi
-done
-for flag in DYNAMIC_BASE NX_COMPAT TERMINAL_SERVICE_AWARE; do
-  if grep -qx "[[:space:]]*$flag" <<<"$header"; then
-    echo "ok       $flag"
-  else
-    echo "MISSING  $flag"
-    bad=1
-  fi
+# check <label> <word for a failure> <command...>
+check() {
+  local label=$1 failure=$2
+  shift 2
+  if "$@"; then echo "ok       $label"; else echo "$failure  $label"; bad=1; fi
+}
+is_system_dll() { [[ ${1,,} =~ $system_dlls ]]; }
+imports_from_comctl32() { sed -n '/DLL Name: COMCTL32/I,/^$/p' <<<"$header" | grep -qw "$1"; }
+has_flag() { grep -qx "[[:space:]]*$1" <<<"$header"; }
+declared_version() {
+  echo "$(sed -n "s/^Major$1Version[[:space:]]*//p" <<<"$header").$(sed -n "s/^Minor$1Version[[:space:]]*//p" <<<"$header")"
+}
+
+for dll in "${dlls[@]}"; do check "$dll" FOREIGN is_system_dll "$dll"; done
+check "InitCommonControlsEx from comctl32" MISSING imports_from_comctl32 InitCommonControlsEx
+for flag in DYNAMIC_BASE NX_COMPAT TERMINAL_SERVICE_AWARE; do check "$flag" MISSING has_flag "$flag"; done
+wanted="${version%%.*}.$((10#${version#*.}))"
+for field in OSystem Subsystem; do
+  declared=$(declared_version "$field")
+  check "$field version $declared, wanted $wanted" WRONG test "$declared" = "$wanted"
 done
 exit $bad

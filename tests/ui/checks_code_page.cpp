@@ -10,12 +10,14 @@
 
 namespace {
 
-// Unicode text pasted from another program, and its bytes in one ANSI code page: nullptr
-// where that code page lacks one of its characters. The bytes are written out here rather
-// than converted, so a conversion fault cannot hide in the expectation too.
+// Unicode text pasted from another program, and its bytes in one ANSI code page, or, where
+// that code page lacks one of its characters, the first such character. The bytes are
+// written out here rather than converted, so a conversion fault cannot hide in the
+// expectation too.
 struct Paste {
   const wchar_t* text;
   const char* ansi;
+  uint32_t missing = 0;
 };
 
 struct CodePage {
@@ -31,31 +33,40 @@ constexpr wchar_t kCyrillic[] = L"\u041F\u0440\u0438\u0432\u0435\u0442";
 constexpr CodePage kCodePages[] = {
     {1252,
      {{L"caf\u00E9 \u20AC", "caf\xE9 \x80"},
-      {kMacron, nullptr},
-      {kEmoji, nullptr},
-      {kJapanese, nullptr},
-      {kCyrillic, nullptr}}},
+      {kMacron, nullptr, 0x101},
+      {kEmoji, nullptr, 0x1F600},
+      {kJapanese, nullptr, 0x65E5},
+      {kCyrillic, nullptr, 0x41F}}},
     {1251,
      {{kCyrillic, "\xCF\xF0\xE8\xE2\xE5\xF2"},
-      {kMacron, nullptr},
-      {kEmoji, nullptr},
-      {kJapanese, nullptr},
-      {L"caf\u00E9", nullptr}}},
+      {kMacron, nullptr, 0x101},
+      {kEmoji, nullptr, 0x1F600},
+      {kJapanese, nullptr, 0x65E5},
+      {L"caf\u00E9", nullptr, 0xE9}}},
     // A trail byte of 5C, the backslash, must pass as it is too.
     {932,
      {{kJapanese, "\x93\xFA\x96\x7B\x8C\xEA"},
       {L"\u8868\u793A", "\x95\x5C\x8E\xA6"},
       {kCyrillic, "\x84\x50\x84\x82\x84\x79\x84\x72\x84\x75\x84\x84"},
-      {kMacron, nullptr},
-      {kEmoji, nullptr}}},
+      {kMacron, nullptr, 0x101},
+      {kEmoji, nullptr, 0x1F600}}},
     // UTF-8 holds every character; only half of a surrogate pair has no form in it.
     {65001,
      {{kMacron, "\xC4\x81" "bc"},
       {kEmoji, "smile \xF0\x9F\x98\x80"},
       {kJapanese, "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E"},
       {L"caf\u00E9 \u20AC", "caf\xC3\xA9 \xE2\x82\xAC"},
-      {L"half \xD83D pair", nullptr}}},
+      {L"half \xD83D pair", nullptr, 0xD83D}}},
 };
+
+// Where the character stands in text: a character beyond the basic plane as its pair.
+Selection WhereCharacterIs(const std::wstring& text, uint32_t codePoint) {
+  const bool pair = codePoint > 0xFFFF;
+  const wchar_t first =
+      static_cast<wchar_t>(pair ? 0xD800 + ((codePoint - 0x10000) >> 10) : codePoint);
+  const auto at = static_cast<DWORD>(text.find(first));
+  return {at, at + (pair ? 2u : 1u)};
+}
 
 const CodePage* ThisCodePage() {
   for (const CodePage& page : kCodePages)
@@ -66,8 +77,9 @@ const CodePage* ThisCodePage() {
 std::string Expected(const Paste& paste, int button) {
   DigestText digest = {};
   if (paste.ansi == nullptr) {
-    char text[sizeof kUnrepresentableFormat + 16] = {};
-    std::snprintf(text, sizeof text, kUnrepresentableFormat, GetACP());
+    char text[sizeof kUnrepresentableFormat + 24] = {};
+    std::snprintf(text, sizeof text, kUnrepresentableFormat, GetACP(),
+                  static_cast<unsigned long>(paste.missing));
     return text;
   }
   (button == IDC_MD5 ? HashTextMD5 : HashTextMD2)(paste.ansi, digest);
@@ -86,6 +98,13 @@ bool PastesAndHashes(Session& s, const Paste& paste, int index) {
     Click(s.main, button);
     std::snprintf(what, sizeof what, "paste %d, %s", index, button == IDC_MD5 ? "MD5" : "MD2");
     ok &= ExpectText(ReadItemText(s.main, IDC_HASH), Expected(paste, button), what);
+  }
+  if (paste.ansi == nullptr) {
+    const Selection want = WhereCharacterIs(text, paste.missing);
+    const Selection got = SelectionOf(field);
+    ok &= Expect(got.start == want.start && got.end == want.end,
+                 "paste %d: selected %lu..%lu, the character is at %lu..%lu", index, got.start,
+                 got.end, want.start, want.end);
   }
   return ok & Expect(ReadUnicodeText(field) == text, "paste %d changed by hashing", index);
 }
@@ -107,4 +126,93 @@ bool CheckUnicodePastes(Session& s) {
     ok &= Expect(SaveWindowPicture(s.main, path.c_str()), "cannot save %s", path.c_str());
   }
   return ok;
+}
+
+namespace {
+
+// Varied ASCII, in lines of 100 characters or in one line (which the edit control takes in
+// faster).
+std::string LongAsciiText(size_t length, bool lines) {
+  std::string text(length, ' ');
+  for (size_t i = 0; i < length; ++i) text[i] = static_cast<char>('!' + i * 7 % 94);
+  for (size_t i = 98; lines && i + 1 < length; i += 100) text.replace(i, 2, "\r\n");
+  return text;
+}
+
+// Watches the window from another thread while a command runs, as a user and the system's
+// test for a hung window do.
+struct Watch {
+  HWND main;
+  volatile LONG done;
+  bool answered;     // the window answered a message before the command ended
+  bool sawProgress;  // the hash field showed the command at work
+  DWORD longestMs;
+};
+
+DWORD WINAPI WatchWindow(void* param) {
+  auto* watch = static_cast<Watch*>(param);
+  HWND hash = GetDlgItem(watch->main, IDC_HASH);
+  while (watch->done == 0) {
+    const DWORD start = GetTickCount();
+    DWORD_PTR ignored = 0;
+    const bool answered =
+        SendMessageTimeoutA(watch->main, WM_NULL, 0, 0, SMTO_NORMAL, kTimeoutMs, &ignored) != 0;
+    const DWORD took = GetTickCount() - start;
+    if (took > watch->longestMs) watch->longestMs = took;
+    if (answered && watch->done == 0) watch->answered = true;
+    watch->sawProgress |= ReadText(hash).rfind("Hashing: ", 0) == 0;
+    Sleep(50);
+  }
+  return 0;
+}
+
+bool LongTextNamesWhatIsMissing(Session& s, HWND field, uint32_t missing) {
+  const std::string ascii = LongAsciiText(200000, true);
+  std::wstring text(ascii.begin(), ascii.end());
+  const std::wstring character =
+      missing > 0xFFFF ? L"\U0001F600" : std::wstring(1, static_cast<wchar_t>(missing));
+  text.replace(150001, character.size(), character);  // past what 16 bits can count
+  if (!Expect(PasteIntoEmptyField(field, text, false), "cannot fill the clipboard")) return false;
+  WaitUntil([&] { return TextLengthOf(field) == text.size(); }, kTimeoutMs);
+  Click(s.main, IDC_MD5);
+  const Paste paste = {text.c_str(), nullptr, missing};
+  const Selection want = WhereCharacterIs(text, missing);
+  const Selection got = SelectionOf(field);
+  return ExpectText(ReadItemText(s.main, IDC_HASH), Expected(paste, IDC_MD5), "message") &
+         Expect(got.start == want.start && got.end == want.end,
+                "selected %lu..%lu, the character is at %lu..%lu", got.start, got.end,
+                want.start, want.end) &
+         Expect(ReadUnicodeText(field) == text, "the text changed");
+}
+
+}  // namespace
+
+bool CheckLongTextsInPlace(Session& s) {
+  if (!HaveMain(s)) return false;
+  HWND field = GetDlgItem(s.main, IDC_PLAINTEXT);
+  // A zero-width space, as text copied from web pages carries, and an emoji, deep inside.
+  bool ok = LongTextNamesWhatIsMissing(s, field, 0x200B);
+  ok &= LongTextNamesWhatIsMissing(s, field, 0x1F600);
+  // Long enough that MD2 takes a while, and lets the system through on the way.
+  const std::string text = LongAsciiText(4 << 20, false);
+  if (!Expect(PasteIntoEmptyField(field, std::wstring(text.begin(), text.end()), false),
+              "cannot fill the clipboard"))
+    return false;
+  WaitUntil([&] { return TextLengthOf(field) == text.size(); }, kStartTimeoutMs);
+  DigestText md5 = {};
+  DigestText md2 = {};
+  HashTextMD5(text.c_str(), md5);
+  HashTextMD2(text.c_str(), md2);
+  Click(s.main, IDC_MD5);
+  ok &= ExpectText(ReadItemText(s.main, IDC_HASH), md5, "MD5 of 4 MB");
+  Watch watch = {s.main, 0, false, false, 0};
+  HANDLE watcher = CreateThread(nullptr, 0, WatchWindow, &watch, 0, nullptr);
+  Click(s.main, IDC_MD2);
+  InterlockedExchange(&watch.done, 1);
+  WaitForSingleObject(watcher, kTimeoutMs);
+  CloseHandle(watcher);
+  std::printf("  longest wait for an answer during MD2 of 4 MB: %lu ms\n", watch.longestMs);
+  ok &= ExpectText(ReadItemText(s.main, IDC_HASH), md2, "MD2 of 4 MB");
+  return ok & Expect(watch.answered, "the window answered nothing while MD2 ran") &
+         Expect(watch.sawProgress, "the hash field never showed the command at work");
 }

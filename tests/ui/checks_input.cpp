@@ -1,3 +1,5 @@
+#include <oleacc.h>
+
 #include <cstdio>
 #include <string>
 
@@ -51,7 +53,7 @@ bool DragsBy(HWND window, POINT from, int dx, int dy) {
 
 std::string ClipboardText() {
   std::string text;
-  if (!OpenClipboard(nullptr)) return text;
+  if (!OpenDriverClipboard()) return text;
   if (HANDLE data = GetClipboardData(CF_TEXT)) {
     if (const char* chars = static_cast<const char*>(GlobalLock(data))) text = chars;
     GlobalUnlock(data);
@@ -60,7 +62,50 @@ std::string ClipboardText() {
   return text;
 }
 
+// The name a screen reader announces for a control, as Active Accessibility gives it.
+std::string AccessibleName(HWND control) {
+  IAccessible* accessible = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, IID_IAccessible,
+                                        reinterpret_cast<void**>(&accessible))))
+    return "<no accessible object>";
+  VARIANT self = {};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR name = nullptr;
+  std::string text = "<no name>";
+  if (accessible->get_accName(self, &name) == S_OK && name != nullptr) {
+    char ansi[256] = {};
+    WideCharToMultiByte(CP_ACP, 0, name, -1, ansi, sizeof ansi - 1, nullptr, nullptr);
+    text = ansi;
+  }
+  SysFreeString(name);
+  accessible->Release();
+  return text;
+}
+
+int FocusedId(const Program& program) {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(program.info.dwThreadId, &info);
+  return info.hwndFocus != nullptr ? GetDlgCtrlID(info.hwndFocus) : 0;
+}
+
 }  // namespace
+
+bool CheckFieldNamesAndTabOrder(Session& s) {
+  if (!HaveMain(s)) return false;
+  bool ok = ExpectText(AccessibleName(GetDlgItem(s.main, IDC_PLAINTEXT)), "Plaintext:",
+                       "the plaintext field's name");
+  ok &= ExpectText(AccessibleName(GetDlgItem(s.main, IDC_HASH)), "Hash:", "the hash field's name");
+  if (!Expect(BringToFront(s.main), "the window would not come to the front")) return false;
+  LeftClickAt(CentreOf(GetDlgItem(s.main, IDC_PLAINTEXT)));
+  for (int id : {IDC_HASH, IDC_MD2, IDC_MD5, IDC_ABOUT, IDC_CANCEL, IDC_PLAINTEXT}) {
+    PressKey(VK_TAB);
+    const int focused = FocusedId(s.program);
+    ok &= Expect(focused == id, "Tab went to control %d, not %d", focused, id);
+  }
+  return ok;
+}
 
 bool CheckEnterInsertsLineBreak(Session& s) {
   if (!HaveMain(s)) return false;
@@ -116,7 +161,7 @@ bool CheckHashFieldReadOnly(Session& s) {
   PressChord(VK_CONTROL, 'V');
   ok &= ExpectText(ReadText(hash), digest, "hash field after typing");
   // Read-only, but the digest can still be selected and copied.
-  if (OpenClipboard(nullptr)) {
+  if (OpenDriverClipboard()) {
     EmptyClipboard();
     CloseClipboard();
   }

@@ -4,6 +4,8 @@
 // With "code-page" it runs only the checks whose outcome depends on the ANSI code page.
 #include <windows.h>
 
+#include <objbase.h>
+
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -34,9 +36,11 @@ constexpr Check kChecks[] = {
     {"long pastes and typing are kept and hashed whole", CheckLongPastesWhole},
     {"Unicode pastes: the code page's bytes, or a message", CheckUnicodePastes},
     {"picture of the main dialog", CheckPictureOfMain},
+    {"long texts: hashed where they lie, the missing character named", CheckLongTextsInPlace},
     {"Enter in the plaintext field inserts a line break", CheckEnterInsertsLineBreak},
     {"IDOK, IDCANCEL and Escape in the plaintext do nothing", CheckDialogKeysIgnored},
     {"the hash field is read-only, and copies", CheckHashFieldReadOnly},
+    {"screen readers name both fields, and Tab visits all in order", CheckFieldNamesAndTabOrder},
     {"Alt+5, Alt+2 and Alt+A press their buttons", CheckMnemonics},
     {"a left drag on a free area or a label moves the window", CheckDragMovesWindow},
     {"About shows the six lines of its text", CheckAboutText},
@@ -127,6 +131,8 @@ bool IsCentredOnDesktop(HWND window) {
 
 int main(int argc, char** argv) {
   std::setvbuf(stdout, nullptr, _IONBF, 0);
+  // Active Accessibility, which the screen-reader check asks, runs on COM.
+  CoInitialize(nullptr);
   // Measures in real pixels at the display's real DPI, as the program (DPI aware) draws.
   SetProcessDPIAware();
   if (argc < 2) {

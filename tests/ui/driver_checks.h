@@ -40,11 +40,13 @@ bool CheckOtherButtonReplaces(Session& s);
 bool CheckLongTextsWhole(Session& s);
 bool CheckLongPastesWhole(Session& s);
 bool CheckUnicodePastes(Session& s);
+bool CheckLongTextsInPlace(Session& s);
 bool CheckPictureOfMain(Session& s);
 
 bool CheckEnterInsertsLineBreak(Session& s);
 bool CheckDialogKeysIgnored(Session& s);
 bool CheckHashFieldReadOnly(Session& s);
+bool CheckFieldNamesAndTabOrder(Session& s);
 bool CheckMnemonics(Session& s);
 bool CheckDragMovesWindow(Session& s);
 

@@ -60,6 +60,12 @@ void TypeLetters(const char* letters) {
   Settle();
 }
 
+bool OpenDriverClipboard() {
+  static HWND owner = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                      GetModuleHandleA(nullptr), nullptr);
+  return OpenClipboard(owner) != FALSE;
+}
+
 namespace {
 
 bool PutOnClipboard(const std::wstring& text) {
@@ -68,7 +74,7 @@ bool PutOnClipboard(const std::wstring& text) {
   if (data == nullptr) return false;
   std::memcpy(GlobalLock(data), text.c_str(), bytes);
   GlobalUnlock(data);
-  if (!OpenClipboard(nullptr)) {
+  if (!OpenDriverClipboard()) {
     GlobalFree(data);
     return false;
   }

@@ -13,6 +13,9 @@ void PressKey(WORD key);
 // Holds modifier while pressing key, as for Alt+5 or Ctrl+End.
 void PressChord(WORD modifier, WORD key);
 void TypeLetters(const char* letters);  // a..z and 0..9 only
+// Opens the clipboard for the driver, with a hidden window of its own as the owner: after
+// EmptyClipboard, Windows takes data only from a clipboard opened with a window.
+bool OpenDriverClipboard();
 // Empties the edit field and pastes text into it from the clipboard, where it is put as a
 // Unicode program would (CF_UNICODETEXT only): with a click and Ctrl+V, or with WM_PASTE.
 // False if the clipboard would not take the text.

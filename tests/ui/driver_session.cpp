@@ -123,6 +123,12 @@ std::string ReadText(HWND window) {
   return ReadTextWith<char>(window, SendMessageTimeoutA, "<no answer>");
 }
 
+size_t TextLengthOf(HWND window) {
+  DWORD_PTR length = 0;
+  SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kTimeoutMs, &length);
+  return length;
+}
+
 std::wstring ReadUnicodeText(HWND window) {
   return ReadTextWith<wchar_t>(window, SendMessageTimeoutW, L"<no answer>");
 }
@@ -134,6 +140,16 @@ void WriteText(HWND window, const std::string& text) {
 }
 
 std::string ReadItemText(HWND dialog, int id) { return ReadText(GetDlgItem(dialog, id)); }
+
+Selection SelectionOf(HWND field) {
+  // Through the two pointers: the packed return value holds positions below 65536 only.
+  Selection selection = {};
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&selection.start),
+                      reinterpret_cast<LPARAM>(&selection.end), SMTO_ABORTIFHUNG, kTimeoutMs,
+                      &ignored);
+  return selection;
+}
 
 void WriteItemText(HWND dialog, int id, const std::string& text) {
   WriteText(GetDlgItem(dialog, id), text);

@@ -33,10 +33,18 @@ bool WaitForWindowGone(HWND window, uint32_t timeoutMs);
 HWND FindOtherWindow(const Program& program, HWND except);
 
 std::string ReadText(HWND window);
+// The length of the text in UTF-16 units, without reading the text itself.
+size_t TextLengthOf(HWND window);
 // The text as the window keeps it, before any conversion to the ANSI code page.
 std::wstring ReadUnicodeText(HWND window);
 void WriteText(HWND window, const std::string& text);
 std::string ReadItemText(HWND dialog, int id);
+// An edit field's selection in UTF-16 units, however far into a long text it lies.
+struct Selection {
+  DWORD start;
+  DWORD end;
+};
+Selection SelectionOf(HWND field);
 void WriteItemText(HWND dialog, int id, const std::string& text);
 // Presses a button the way the keyboard's space bar would, and waits for it to be handled.
 void Click(HWND dialog, int id);

@@ -6,6 +6,7 @@
 //   e2e_bench.exe <MDHasher.exe> [megabytes, default 50]
 #include <windows.h>
 
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -125,15 +126,17 @@ const char* NameOf(const std::string& text, const std::string& md5, const std::s
   return "";
 }
 
-void PrintAnswers(const Watch& watch, const std::string& md5, const std::string& md2) {
-  std::printf("  WM_NULL every %u ms while it ran: longest wait for an answer %.0f ms; %u sent, "
-              "%u unanswered within %u ms\n",
-              kProbeIntervalMs, watch.longestWaitMs, watch.probes, watch.unanswered,
+void PrintAnswers(const Watch& watch, const CommandRun& run, const std::string& md5,
+                  const std::string& md2) {
+  std::printf("  while it ran, WM_NULL every %u ms: longest wait for an answer %.0f ms (%u sent; "
+              "%u messages given up on after %u ms)\n",
+              kProbeIntervalMs, watch.longestWaitMs, watch.probes, watch.timedOut,
               kAnswerWaitMs);
-  std::printf("  the hash field showed (read after each answer, time from the press):\n");
+  std::printf("  the hash field showed (read after each WM_NULL, time from the press):\n");
   for (size_t i = 0; i < watch.seen.size() && i < kSeenShown; ++i) {
     const SeenText& seen = watch.seen[i];
-    std::printf("    +%.0f ms \"%s\"%s (%u reading%s)\n", seen.firstMs, seen.text.c_str(),
+    std::printf("    %+6lld ms \"%s\"%s (%u reading%s)\n",
+                std::llround(MillisecondsBetween(run.pressedAt, seen.firstAt)), seen.text.c_str(),
                 NameOf(seen.text, md5, md2), seen.readings, seen.readings == 1 ? "" : "s");
   }
   if (watch.seen.size() > kSeenShown)
@@ -157,7 +160,7 @@ bool BenchMD2(Bench& b) {
   const bool right = DigestMatches(run, alone.digest);
   if (right) std::printf("  digest %s, as the engine gives\n", alone.digest.c_str());
   PrintMemory(before, after, watch);
-  PrintAnswers(watch, md5, alone.digest);
+  PrintAnswers(watch, run, md5, alone.digest);
   return right || Fail("MD2 gave no right digest");
 }
 

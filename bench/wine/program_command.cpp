@@ -21,6 +21,7 @@ CommandRun RunCommand(HWND dialog, int button, bool clearFirst, uint32_t timeout
   const std::string before = ReadText(hash);
   CommandRun run = {};
   const int64_t start = CounterNow();
+  run.pressedAt = start;
   DWORD_PTR ignored = 0;
   // Not SMTO_ABORTIFHUNG: a program that reads no messages for 5 s counts as hung, and a
   // long command may take that long; the wait must last until the command ends.

@@ -7,6 +7,7 @@
 #include <string>
 
 struct CommandRun {
+  int64_t pressedAt;   // CounterNow() as the button was pressed
   double clickMs;      // until the program answered BM_CLICK
   double digestMs;     // until the hash field showed the new digest
   bool digestShown;    // false: timeoutMs passed first

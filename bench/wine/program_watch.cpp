@@ -21,11 +21,29 @@ DWORD WINAPI SampleMemory(void* param) {
   return 0;
 }
 
-std::string HashFieldText(HWND dialog) {
+// A message given up on stays queued and is answered later, so the wait that counts runs
+// from the oldest unanswered message until the program answers one: a program busy for
+// longer than kAnswerWaitMs shows its whole silence, not the timeout.
+bool SendAndTime(Watch* watch, HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                 DWORD_PTR* result) {
+  const int64_t sent = CounterNow();
+  if (watch->waitingSince == 0) watch->waitingSince = sent;
+  // SMTO_NORMAL: SMTO_ABORTIFHUNG would not wait at all once the program counts as hung.
+  if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kAnswerWaitMs,
+                           result)) {
+    watch->timedOut++;
+    return false;
+  }
+  watch->longestWaitMs = std::max(watch->longestWaitMs, MillisecondsSince(watch->waitingSince));
+  watch->waitingSince = 0;
+  return true;
+}
+
+std::string HashFieldText(Watch* watch) {
   char text[256] = {};
   DWORD_PTR copied = 0;
-  if (!SendMessageTimeoutA(GetDlgItem(dialog, IDC_HASH), WM_GETTEXT, sizeof text,
-                           reinterpret_cast<LPARAM>(text), SMTO_NORMAL, kAnswerWaitMs, &copied))
+  if (!SendAndTime(watch, GetDlgItem(watch->dialog, IDC_HASH), WM_GETTEXT, sizeof text,
+                   reinterpret_cast<LPARAM>(text), &copied))
     return "<no answer>";
   return std::string(text, std::min<size_t>(copied, sizeof text - 1));
 }
@@ -35,22 +53,17 @@ void Record(Watch* watch, const std::string& text) {
     watch->seen.back().readings++;
     return;
   }
-  watch->seen.push_back({text, MillisecondsSince(watch->start), 1});
+  watch->seen.push_back({text, CounterNow(), 1});
 }
 
 DWORD WINAPI ProbeAnswers(void* param) {
   auto* watch = static_cast<Watch*>(param);
   while (!watch->stop.load()) {
-    const int64_t sent = CounterNow();
     DWORD_PTR ignored = 0;
-    // SMTO_NORMAL, so that a program that reads no messages for long shows as one long
-    // wait rather than as a quick refusal to wait for a hung window.
-    const bool answered = SendMessageTimeoutA(watch->dialog, WM_NULL, 0, 0, SMTO_NORMAL,
-                                              kAnswerWaitMs, &ignored) != 0;
-    watch->longestWaitMs = std::max(watch->longestWaitMs, MillisecondsSince(sent));
+    SendAndTime(watch, watch->dialog, WM_NULL, 0, 0, &ignored);
     watch->probes++;
-    if (!answered) watch->unanswered++;
-    Record(watch, HashFieldText(watch->dialog));
+    Record(watch, HashFieldText(watch));
+    SetEvent(watch->firstRound);
     Sleep(kProbeIntervalMs);
   }
   return 0;
@@ -70,15 +83,18 @@ void StartWatch(Watch* watch, HANDLE process, HWND dialog, bool probeAnswers) {
   watch->process = process;
   watch->dialog = dialog;
   watch->stop.store(false);
+  watch->waitingSince = 0;
   watch->highestCommit = 0;
   watch->longestWaitMs = 0;
   watch->probes = 0;
-  watch->unanswered = 0;
+  watch->timedOut = 0;
   watch->seen.clear();
-  watch->start = CounterNow();
+  watch->firstRound = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   watch->memoryThread = CreateThread(nullptr, 0, SampleMemory, watch, 0, nullptr);
-  watch->answerThread =
-      probeAnswers ? CreateThread(nullptr, 0, ProbeAnswers, watch, 0, nullptr) : nullptr;
+  watch->answerThread = nullptr;
+  if (!probeAnswers) return;
+  watch->answerThread = CreateThread(nullptr, 0, ProbeAnswers, watch, 0, nullptr);
+  WaitForSingleObject(watch->firstRound, 2 * kAnswerWaitMs);
 }
 
 void StopWatch(Watch* watch) {
@@ -88,4 +104,8 @@ void StopWatch(Watch* watch) {
     WaitForSingleObject(thread, INFINITE);
     CloseHandle(thread);
   }
+  // Still unanswered at the end: the silence lasted at least until now.
+  if (watch->waitingSince != 0)
+    watch->longestWaitMs = std::max(watch->longestWaitMs, MillisecondsSince(watch->waitingSince));
+  CloseHandle(watch->firstRound);
 }

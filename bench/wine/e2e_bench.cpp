@@ -128,10 +128,10 @@ const char* NameOf(const std::string& text, const std::string& md5, const std::s
 
 void PrintAnswers(const Watch& watch, const CommandRun& run, const std::string& md5,
                   const std::string& md2) {
-  std::printf("  while it ran, WM_NULL every %u ms: longest wait for an answer %.0f ms (%u sent; "
-              "%u messages given up on after %u ms)\n",
-              kProbeIntervalMs, watch.longestWaitMs, watch.probes, watch.timedOut,
-              kAnswerWaitMs);
+  std::printf("  while it ran, WM_NULL every %u ms: longest wait for an answer %.0f ms (WM_NULL "
+              "sent: %u; messages timed out after %u ms: %u)\n",
+              kProbeIntervalMs, watch.longestWaitMs, watch.probes, kAnswerWaitMs,
+              watch.timedOut);
   std::printf("  the hash field showed (read after each WM_NULL, time from the press):\n");
   for (size_t i = 0; i < watch.seen.size() && i < kSeenShown; ++i) {
     const SeenText& seen = watch.seen[i];

@@ -188,7 +188,7 @@ int main(int argc, char** argv) {
   }
   Bench b = {};
   b.megabytes = static_cast<uint32_t>(megabytes);
-  // A minute for anything, and two seconds a megabyte, some twenty times what MD2 takes.
+  // A minute for anything, and two seconds a megabyte: over ten times what MD2 takes here.
   b.timeoutMs = 60000 + b.megabytes * 2000;
   b.pasteTimeoutMs = 60000 + b.megabytes * 10000;
   b.text = BenchText(b.megabytes * kMegabyte);

@@ -4,11 +4,50 @@
 #   1. runs the interleaved benchmark (bench/md_bench.cpp) and prints its table;
 #   2. counts instructions per byte of a 1 MiB hash under callgrind, a figure that does
 #      not move with the machine's load;
-#   3. looks at the 32-bit x86 build of MD5's block function (scripts/bench-m32.sh).
+#   3. looks at the 32-bit x86 build of MD5's block function (scripts/bench-m32.sh);
+#   4. runs the real Windows program under Wine on a pasted text of 50 MB and sets its MD5
+#      and MD2 times against the engines' own on the same bytes (bench/wine/e2e_bench.cpp),
+#      with the memory it takes beyond the text and how long it leaves messages unanswered.
 # It measures and reports; no figure makes it fail.
 # Usage: scripts/bench.sh [--reps=N] [Google Benchmark flags]   (default 7 repetitions)
+#        scripts/bench.sh --e2e-only                             (stage 4 alone)
+# MDH_E2E_MEGABYTES sets the size of stage 4's text (default 50).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+# In a subshell of its own, so that its Wine settings and clean-up stay inside it.
+e2e_stage() (
+  local megabytes=${MDH_E2E_MEGABYTES:-50} build started=$SECONDS
+  build=$PWD/build/windows
+  echo "== The program end to end under Wine ($megabytes MB)"
+  scripts/setup.sh windows
+  cmake --preset windows >/dev/null
+  cmake --build "$build" -j2 --target MDHasher e2e_bench >/dev/null
+  # A prefix apart from the UI tests': its clean-up ends every Wine process of the prefix,
+  # and the program lets only one copy of itself run in one.
+  export MDH_WINEPREFIX=${MDH_WINEPREFIX:-$build/wineprefix-bench}
+  # shellcheck source=wine-env.sh
+  source scripts/wine-env.sh "$build"
+  wine_prefix_ready
+  # Always a display of its own, even with $DISPLAY set: Wine hands the clipboard to the X
+  # server, and the 100 MB of the paste would land on the user's desktop.
+  start_virtual_display
+  trap stop_all EXIT
+  trap 'exit 143' INT TERM
+  local log=$build/e2e_bench.log
+  # A Wine virtual desktop gives focus and input as on Windows (see tests/ui/run-under-wine.sh).
+  # Its exit code is always 0, so the benchmark's last line tells whether it finished.
+  timeout $((600 + megabytes * 30)) wine explorer "/desktop=mdhasher-bench,$(screen_size)" \
+    "$build/bench/wine/e2e_bench.exe" "$(dos_path "$build/ui/MDHasher.exe")" "$megabytes" \
+    </dev/null | tr -d '\r' | tee "$log"
+  echo "(stage 4 took $((SECONDS - started)) s; its output: $log)"
+  grep -q '^end to end: done' "$log"
+)
+
+if [ "${1:-}" = --e2e-only ]; then
+  e2e_stage
+  exit
+fi
 
 scripts/setup.sh bench
 cmake --preset bench >/dev/null
@@ -31,3 +70,6 @@ done
 echo
 echo "== MD5 built for 32-bit x86"
 scripts/bench-m32.sh
+
+echo
+e2e_stage

@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
+#include <vector>
 
 #include "artwork.h"
 #include "bmp.h"
 #include "glyphs.h"
 #include "ico.h"
 #include "le_bytes.h"
+#include "reduce.h"
 
 namespace {
 
@@ -16,10 +19,17 @@ constexpr Rgb kRed{0xFF, 0x00, 0x00};
 constexpr Rgb kGreen{0x00, 0xC0, 0x00};
 constexpr Rgb kBlue{0x00, 0x00, 0xFF};
 
+// FNV-1a, to pin pictures that must not change by a single bit.
+uint32_t Fingerprint(const uint8_t* data, uint32_t size) {
+  uint32_t hash = 2166136261u;
+  for (uint32_t i = 0; i < size; ++i) hash = (hash ^ data[i]) * 16777619u;
+  return hash;
+}
+
 TEST(BannerBitmap, HeaderIsA24BitUncompressedDibOfTheBannerSize) {
   Rgb pixels[kBannerWidth * kBannerHeight] = {};
   Canvas canvas{kBannerWidth, kBannerHeight, pixels};
-  DrawBanner(canvas);
+  DrawBanner(canvas, 1);
   uint8_t file[BmpFileSize(kBannerWidth, kBannerHeight)] = {};
   const uint32_t size = WriteBmp24(canvas, file, sizeof file);
 
@@ -39,6 +49,7 @@ TEST(BannerBitmap, HeaderIsA24BitUncompressedDibOfTheBannerSize) {
   EXPECT_EQ(GetU32(info + 24), 2880u);
   EXPECT_EQ(GetU32(info + 28), 2880u);
   EXPECT_EQ(GetU32(info + 32), 0u);  // no palette
+  EXPECT_EQ(Fingerprint(file, size), 0x8A19FCD7u) << "the 96-DPI banner is not the one it has always been";
 }
 
 TEST(BannerBitmap, RowsAreBottomUpBlueGreenRedAndPadded) {
@@ -56,6 +67,51 @@ TEST(BannerBitmap, RowsAreBottomUpBlueGreenRedAndPadded) {
   EXPECT_EQ(top[4], 0xC0);   // green
   EXPECT_EQ(top[9], 0x00);   // padding
   EXPECT_EQ(WriteBmp24(canvas, file, BmpFileSize(3, 2) - 1), 0u);
+}
+
+// Each Windows DPI gets a banner of its own size, and every such banner is the 96-DPI picture
+// with finer detail: box-filtered back down, it differs from that picture only at edges.
+TEST(BannerBitmap, AtEveryWindowsDpiTheSamePictureInItsOwnSize) {
+  constexpr struct { int32_t dpi, width, height, scale; } kScreens[] = {
+      {96, 254, 78, 1},   {120, 318, 98, 2},  {144, 381, 117, 2}, {168, 445, 137, 2},
+      {192, 508, 156, 2}, {240, 635, 195, 3}, {288, 762, 234, 3}};
+  std::vector<Rgb> at96(kBannerWidth * kBannerHeight);
+  Canvas reference{kBannerWidth, kBannerHeight, at96.data()};
+  DrawBanner(reference, 1);
+  for (const auto& screen : kScreens) {
+    SCOPED_TRACE(testing::Message() << screen.dpi << " DPI");
+    const PictureSize size = BannerSizeAt(screen.dpi);
+    ASSERT_EQ(size.width, screen.width);
+    ASSERT_EQ(size.height, screen.height);
+    ASSERT_EQ(DrawingScaleAt(screen.dpi), screen.scale);
+    // Sized exactly, so that the sanitizers see any stray write.
+    std::vector<Rgb> out(size.width * size.height);
+    std::vector<Rgb> work(at96.size() * screen.scale * screen.scale);
+    Canvas canvas{size.width, size.height, out.data()};
+    const bool whole = size.width == kBannerWidth * screen.scale;
+    DrawBannerAt(screen.dpi, canvas, whole ? nullptr : work.data());
+
+    Canvas drawn{kBannerWidth * screen.scale, kBannerHeight * screen.scale, work.data()};
+    DrawBanner(drawn, screen.scale);
+    std::vector<Rgb> back(at96.size());
+    Canvas reduced{kBannerWidth, kBannerHeight, back.data()};
+    ReduceArea(drawn, reduced);
+    int32_t unlike = 0;
+    for (size_t i = 0; i < at96.size(); ++i) {
+      unlike += std::abs(at96[i].r - back[i].r) + std::abs(at96[i].g - back[i].g) +
+                    std::abs(at96[i].b - back[i].b) > 96;
+    }
+    EXPECT_LT(unlike, kBannerWidth * kBannerHeight / 100);
+  }
+
+  // The average is weighted by the area each source pixel has under the target pixel.
+  Rgb row[3] = {{0, 0, 0}, {255, 255, 255}, {90, 90, 90}};
+  Rgb halves[2] = {};
+  Canvas three{3, 1, row};
+  Canvas two{2, 1, halves};
+  ReduceArea(three, two);
+  EXPECT_EQ(halves[0].r, 85);   // (2 * 0 + 255) / 3
+  EXPECT_EQ(halves[1].g, 145);  // (255 + 2 * 90) / 3
 }
 
 TEST(AppIcon, DirectoryHoldsOne32By32ImageOf256Colours) {
@@ -158,7 +214,7 @@ struct Line {
 void DrawLine(Line& line, const char* text, int32_t scale) {
   for (Rgb& pixel : line.pixels) pixel = kPaper;
   Canvas canvas{kLineWidth, kLineHeight, line.pixels};
-  DrawText(canvas, 0, 0, text, scale, kInk, 1.0f);
+  DrawText(canvas, 0, 0, text, scale, kInk, 1.0f, 1);
 }
 
 bool Inked(const Line& line, int32_t x, int32_t y) {

@@ -21,7 +21,7 @@ bool WriteFile(const char* dir, const char* name, const uint8_t* data, uint32_t 
 bool MakeBanner(const char* dir) {
   Rgb pixels[kBannerWidth * kBannerHeight] = {};
   Canvas canvas{kBannerWidth, kBannerHeight, pixels};
-  DrawBanner(canvas);
+  DrawBanner(canvas, 1);
   uint8_t file[BmpFileSize(kBannerWidth, kBannerHeight)] = {};
   const uint32_t size = WriteBmp24(canvas, file, sizeof file);
   return size != 0 && WriteFile(dir, "banner.bmp", file, size);

@@ -3,6 +3,7 @@
 set(PICTURES_DIR ${CMAKE_CURRENT_LIST_DIR})
 set(PICTURES_SOURCES
   ${PICTURES_DIR}/raster.cpp
+  ${PICTURES_DIR}/reduce.cpp
   ${PICTURES_DIR}/glyphs.cpp
   ${PICTURES_DIR}/emblem.cpp
   ${PICTURES_DIR}/banner.cpp
@@ -11,6 +12,7 @@ set(PICTURES_SOURCES
   ${PICTURES_DIR}/ico.cpp)
 set(PICTURES_HEADERS
   ${PICTURES_DIR}/raster.h
+  ${PICTURES_DIR}/reduce.h
   ${PICTURES_DIR}/glyphs.h
   ${PICTURES_DIR}/emblem.h
   ${PICTURES_DIR}/artwork.h

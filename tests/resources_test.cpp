@@ -147,6 +147,14 @@ TEST(AppIcon, DirectoryHoldsOne32By32ImageOf256Colours) {
   const uint8_t* mask = info + 40 + 1024 + 1024;
   EXPECT_EQ(mask[31 * 4] & 0x80, 0x80);        // top-left pixel, last row bottom-up
   EXPECT_EQ(mask[16 * 4 + 2] & 0x80, 0x00);    // pixel (16, 15)
+
+  // Clear corners and a solid middle, from the smallest side to the largest.
+  for (const int32_t side : {16, 96, 256}) {
+    std::vector<Rgba> drawn(side * side);
+    DrawIconRgba(side, drawn.data());
+    EXPECT_EQ(drawn[0].a + drawn[side - 1].a + drawn[side * side - side].a + drawn.back().a, 0);
+    EXPECT_EQ(drawn[side / 2 * side + side / 2].a, 255) << side;
+  }
 }
 
 TEST(AppIcon, PaletteAndMaskReproduceTheCanvas) {

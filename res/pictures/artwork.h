@@ -29,5 +29,15 @@ int32_t DrawingScaleAt(int32_t dpi);
 // reduced from there; otherwise work is not used and may be null.
 void DrawBannerAt(int32_t dpi, Canvas& out, Rgb* work);
 
-// opaque receives one byte per pixel, non-zero inside the icon's outline.
+// The 256-colour icon, kIconSide square; opaque receives one byte per pixel, non-zero inside the
+// icon's outline.
 void DrawIcon(Canvas& canvas, uint8_t* opaque);
+
+// The sides of the 32-bit images the icon resource holds besides the 256-colour one, in the
+// order they follow it.
+inline constexpr int32_t kIconAlphaSides[] = {16, 20, 24, 40, 48, 64};
+constexpr int32_t kIconAlphaMaxSide = 256;
+
+// The same mark with soft, truly transparent edges, for any side up to kIconAlphaMaxSide:
+// side * side pixels, rows top first.
+void DrawIconRgba(int32_t side, Rgba* pixels);

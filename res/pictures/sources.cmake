@@ -13,7 +13,8 @@ set(PICTURES_DRAWING_SOURCES
 set(PICTURES_SOURCES
   ${PICTURES_DRAWING_SOURCES}
   ${PICTURES_DIR}/bmp.cpp
-  ${PICTURES_DIR}/ico.cpp)
+  ${PICTURES_DIR}/ico.cpp
+  ${PICTURES_DIR}/picture_files.cpp)
 set(PICTURES_HEADERS
   ${PICTURES_DIR}/raster.h
   ${PICTURES_DIR}/reduce.h
@@ -22,4 +23,5 @@ set(PICTURES_HEADERS
   ${PICTURES_DIR}/artwork.h
   ${PICTURES_DIR}/bmp.h
   ${PICTURES_DIR}/ico.h
+  ${PICTURES_DIR}/picture_files.h
   ${PICTURES_DIR}/le_bytes.h)

@@ -1,5 +1,5 @@
 // The picture files as Windows reads them (BMP and ICO headers, row order, colour order, the
-// icon's palette and mask) and the lettering of the banner.
+// icon's palette, mask and alpha), the banner at each screen's DPI, and its lettering.
 #include <gtest/gtest.h>
 
 #include <cstdint>

@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cmath>
 
 #include "artwork.h"
 #include "emblem.h"

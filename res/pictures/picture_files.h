@@ -17,7 +17,6 @@ constexpr uint32_t AppIconFileSize() {
 
 // Both return the number of bytes written, or 0 when out cannot hold the file.
 uint32_t MakeBannerFile(uint8_t* out, uint32_t capacity);
-// The 256-colour icon comes first, so that the resource compiler numbers it image 1, the one
-// that shows wherever an image of the exact size is missing; the 32-bit images follow in the
-// order of kIconAlphaSides.
+// The 256-colour icon comes first, so that the resource compiler keeps numbering it image 1;
+// the 32-bit images follow in the order of kIconAlphaSides.
 uint32_t MakeAppIconFile(uint8_t* out, uint32_t capacity);

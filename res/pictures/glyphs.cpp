@@ -132,8 +132,8 @@ void DrawBlock(Canvas& canvas, int32_t x, int32_t y, int32_t size, Rgb colour, f
 // Doubles the glyph after the Scale2x rule, but only ever adding ink: a blank pixel between two
 // inked neighbours at a right angle gets the quarter in that corner. Diagonals and curves lose
 // their stair steps while the square corners of letters such as D and E stay square.
-void DrawGlyphScale2x(Canvas& canvas, int32_t x, int32_t y, const Glyph& glyph, Rgb colour,
-                      float opacity) {
+void DrawGlyphScale2x(Canvas& canvas, int32_t x, int32_t y, const Glyph& glyph, int32_t zoom,
+                      Rgb colour, float opacity) {
   for (int32_t row = 0; row < kGlyphRows; ++row) {
     for (int32_t col = 0; col < glyph.width; ++col) {
       const bool p = InkAt(glyph, row, col);
@@ -148,7 +148,9 @@ void DrawGlyphScale2x(Canvas& canvas, int32_t x, int32_t y, const Glyph& glyph, 
           p || (b && d && !a && !c),
       };
       for (int32_t q = 0; q < 4; ++q) {
-        if (quarters[q]) DrawBlock(canvas, x + 2 * col + q % 2, y + 2 * row + q / 2, 1, colour, opacity);
+        if (!quarters[q]) continue;
+        DrawBlock(canvas, x + (2 * col + q % 2) * zoom, y + (2 * row + q / 2) * zoom, zoom, colour,
+                  opacity);
       }
     }
   }
@@ -166,14 +168,14 @@ void DrawGlyphBlocks(Canvas& canvas, int32_t x, int32_t y, const Glyph& glyph, i
 }  // namespace
 
 void DrawText(Canvas& canvas, int32_t x, int32_t y, const char* text, int32_t scale, Rgb colour,
-              float opacity) {
+              float opacity, int32_t zoom) {
   for (const char* p = text; *p != '\0'; ++p) {
     const Glyph& glyph = FindGlyph(*p);
     if (scale == 2) {
-      DrawGlyphScale2x(canvas, x, y, glyph, colour, opacity);
+      DrawGlyphScale2x(canvas, x, y, glyph, zoom, colour, opacity);
     } else {
-      DrawGlyphBlocks(canvas, x, y, glyph, scale, colour, opacity);
+      DrawGlyphBlocks(canvas, x, y, glyph, scale * zoom, colour, opacity);
     }
-    x += (glyph.width + 1) * scale;
+    x += (glyph.width + 1) * scale * zoom;
   }
 }

@@ -12,7 +12,8 @@ constexpr int32_t kGlyphAscent = 7;
 int32_t TextWidth(const char* text, int32_t scale);
 
 // Draws the text with its top-left corner at (x, y); each font pixel becomes a scale x scale block,
-// except that at scale 2 diagonals are smoothed.
-// Characters outside the font are drawn as spaces.
+// except that at scale 2 diagonals are smoothed. A picture drawn `zoom` times larger passes its
+// zoom, which turns every pixel of that lettering into a zoom x zoom block, so the smoothing
+// keeps its shape at any size. Characters outside the font are drawn as spaces.
 void DrawText(Canvas& canvas, int32_t x, int32_t y, const char* text, int32_t scale, Rgb colour,
-              float opacity);
+              float opacity, int32_t zoom);

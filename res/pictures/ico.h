@@ -1,5 +1,5 @@
-// Writes a canvas as a one-image 256-colour icon file (ICONDIR, one entry, a DIB with its
-// palette, the colour pixels and the AND mask).
+// Writes an icon file: a 256-colour image first (ICONDIR entry, a DIB with its palette, the
+// colour pixels and the AND mask), then any number of 32-bit images with straight alpha.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +8,7 @@
 
 constexpr uint32_t kIcoDirSize = 6;
 constexpr uint32_t kIcoEntrySize = 16;
+constexpr uint32_t kIcoInfoSize = 40;
 constexpr uint32_t kIcoPaletteEntries = 256;
 
 // Colour rows are one byte per pixel and mask rows one bit per pixel, both padded to four bytes.
@@ -15,14 +16,27 @@ constexpr uint32_t IcoColourStride(int32_t side) { return (static_cast<uint32_t>
 constexpr uint32_t IcoMaskStride(int32_t side) { return ((static_cast<uint32_t>(side) + 31u) / 32u) * 4u; }
 
 constexpr uint32_t IcoImageSize(int32_t side) {
-  return 40u + kIcoPaletteEntries * 4u +
+  return kIcoInfoSize + kIcoPaletteEntries * 4u +
          (IcoColourStride(side) + IcoMaskStride(side)) * static_cast<uint32_t>(side);
 }
 
+constexpr uint32_t IcoAlphaImageSize(int32_t side) {
+  return kIcoInfoSize + (4u * static_cast<uint32_t>(side) + IcoMaskStride(side)) * static_cast<uint32_t>(side);
+}
+
+// A file of the 256-colour image alone; each 32-bit image adds kIcoEntrySize + IcoAlphaImageSize.
 constexpr uint32_t IcoFileSize(int32_t side) { return kIcoDirSize + kIcoEntrySize + IcoImageSize(side); }
 
-// canvas must be square and at most 255 pixels wide; opaque holds one byte per pixel, non-zero
-// where the icon is solid. Transparent pixels take palette entry 0 (black), as the mask
-// requires. Returns the number of bytes written, or 0 when out cannot hold the file or the
-// solid pixels use more than 255 distinct colours.
-uint32_t WriteIco8(const Canvas& canvas, const uint8_t* opaque, uint8_t* out, uint32_t capacity);
+// side * side pixels, rows top first, side at most 256.
+struct IcoAlphaImage {
+  int32_t side;
+  const Rgba* pixels;
+};
+
+// canvas is the 256-colour image: square and at most 255 pixels wide; opaque holds one byte per
+// pixel, non-zero where the icon is solid. Its transparent pixels take palette entry 0 (black),
+// as the mask requires. The `count` alpha images follow it in the file in their order, each
+// masked where its alpha is 0. Returns the number of bytes written, or 0 when out cannot hold
+// the file, a side is out of range or the solid pixels use more than 255 distinct colours.
+uint32_t WriteIco(const Canvas& canvas, const uint8_t* opaque, const IcoAlphaImage* alpha,
+                  int32_t count, uint8_t* out, uint32_t capacity);

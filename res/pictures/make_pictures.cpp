@@ -1,11 +1,8 @@
 // Draws the banner bitmap and the icon and writes them as banner.bmp and app.ico into the
 // directory named on the command line.
 #include <cstdio>
-#include <cstring>
 
-#include "artwork.h"
-#include "bmp.h"
-#include "ico.h"
+#include "picture_files.h"
 
 namespace {
 
@@ -19,21 +16,14 @@ bool WriteFile(const char* dir, const char* name, const uint8_t* data, uint32_t 
 }
 
 bool MakeBanner(const char* dir) {
-  Rgb pixels[kBannerWidth * kBannerHeight] = {};
-  Canvas canvas{kBannerWidth, kBannerHeight, pixels};
-  DrawBanner(canvas);
-  uint8_t file[BmpFileSize(kBannerWidth, kBannerHeight)] = {};
-  const uint32_t size = WriteBmp24(canvas, file, sizeof file);
+  uint8_t file[kBannerFileSize] = {};
+  const uint32_t size = MakeBannerFile(file, sizeof file);
   return size != 0 && WriteFile(dir, "banner.bmp", file, size);
 }
 
 bool MakeIcon(const char* dir) {
-  Rgb pixels[kIconSide * kIconSide] = {};
-  uint8_t opaque[kIconSide * kIconSide] = {};
-  Canvas canvas{kIconSide, kIconSide, pixels};
-  DrawIcon(canvas, opaque);
-  uint8_t file[IcoFileSize(kIconSide)] = {};
-  const uint32_t size = WriteIco8(canvas, opaque, file, sizeof file);
+  uint8_t file[AppIconFileSize()] = {};
+  const uint32_t size = MakeAppIconFile(file, sizeof file);
   return size != 0 && WriteFile(dir, "app.ico", file, size);
 }
 

@@ -8,6 +8,12 @@ constexpr int32_t kSamples = 4;  // per axis, for edge coverage
 
 float Clamp01(float v) { return v < 0.0f ? 0.0f : (v > 1.0f ? 1.0f : v); }
 
+// A whole-pixel bound of a shape's loop, cut to the canvas: a picture drawn in strips draws
+// every shape into every strip, and most of each shape lies outside any one of them.
+int32_t Clip(float edge, int32_t limit) {
+  return edge < 0.0f ? 0 : (edge > limit ? limit : static_cast<int32_t>(edge));
+}
+
 uint8_t MixChannel(uint8_t a, uint8_t b, float t) {
   return static_cast<uint8_t>(std::lround(a + (b - a) * t));
 }
@@ -67,10 +73,10 @@ void FillGradient(Canvas& canvas, Rgb from, Rgb to, float dx, float dy) {
 
 void FillRoundRect(Canvas& canvas, float x, float y, float w, float h, float radius, Rgb top,
                    Rgb bottom) {
-  const int32_t x0 = static_cast<int32_t>(std::floor(x));
-  const int32_t y0 = static_cast<int32_t>(std::floor(y));
-  const int32_t x1 = static_cast<int32_t>(std::ceil(x + w));
-  const int32_t y1 = static_cast<int32_t>(std::ceil(y + h));
+  const int32_t x0 = Clip(std::floor(x), canvas.width);
+  const int32_t y0 = Clip(std::floor(y), canvas.height);
+  const int32_t x1 = Clip(std::ceil(x + w), canvas.width);
+  const int32_t y1 = Clip(std::ceil(y + h), canvas.height);
   for (int32_t py = y0; py < y1; ++py) {
     const Rgb colour = Mix(top, bottom, h > 1.0f ? (py + 0.5f - y) / h : 0.0f);
     for (int32_t px = x0; px < x1; ++px) {
@@ -90,10 +96,10 @@ void FillRoundRect(Canvas& canvas, float x, float y, float w, float h, float rad
 void StrokeLine(Canvas& canvas, float x0, float y0, float x1, float y1, float thickness,
                 Rgb colour) {
   const float half = thickness / 2.0f;
-  const int32_t left = static_cast<int32_t>(std::floor(std::fmin(x0, x1) - half));
-  const int32_t right = static_cast<int32_t>(std::ceil(std::fmax(x0, x1) + half));
-  const int32_t top = static_cast<int32_t>(std::floor(std::fmin(y0, y1) - half));
-  const int32_t bottom = static_cast<int32_t>(std::ceil(std::fmax(y0, y1) + half));
+  const int32_t left = Clip(std::floor(std::fmin(x0, x1) - half), canvas.width);
+  const int32_t right = Clip(std::ceil(std::fmax(x0, x1) + half), canvas.width);
+  const int32_t top = Clip(std::floor(std::fmin(y0, y1) - half), canvas.height);
+  const int32_t bottom = Clip(std::ceil(std::fmax(y0, y1) + half), canvas.height);
   for (int32_t py = top; py < bottom; ++py) {
     for (int32_t px = left; px < right; ++px) {
       int32_t inside = 0;

@@ -9,6 +9,14 @@ struct Rgb {
   uint8_t b;
 };
 
+// Straight, not premultiplied, alpha: the colour is the pixel's own, whatever its opacity.
+struct Rgba {
+  uint8_t r;
+  uint8_t g;
+  uint8_t b;
+  uint8_t a;
+};
+
 // Row 0 is the top row; the file writers flip it for the bottom-up formats.
 struct Canvas {
   int32_t width;

@@ -2,6 +2,7 @@
 
 #include "app_title.h"
 #include "dialog_pictures.h"
+#include "dpi.h"
 #include "resource.h"
 #include "window_placement.h"
 
@@ -17,8 +18,12 @@ const char ABOUT_TEXT[] =
 
 namespace {
 
+// Asked of itself once the system has laid the box out for a new DPI.
+constexpr UINT kRedrawPictures = WM_APP + 2;
+
 void OnAboutInit(HWND window) {
   SetDlgItemTextA(window, IDC_ABOUT_TEXT, ABOUT_TEXT);
+  ShowDialogPictures(window, WindowDpi(window), true);
   CenterOnDesktop(window);
 }
 
@@ -40,7 +45,14 @@ INT_PTR CALLBACK AboutDlgProc(HWND window, UINT message, WPARAM wParam, LPARAM l
       EndDialog(window, 0);
       break;
     case WM_DESTROY:
-      FreeDialogBitmaps(window);
+      FreeDialogPictures(window);
+      break;
+    case kWmDpiChanged:
+      // Posted: the dialog manager lays the controls out for the new DPI after this.
+      PostMessageA(window, kRedrawPictures, LOWORD(wParam), 0);
+      break;
+    case kRedrawPictures:
+      ShowDialogPictures(window, static_cast<UINT>(wParam), false);
       break;
     case WM_LBUTTONDOWN:
       BeginBodyDrag(window, lParam);

@@ -2,6 +2,8 @@
 
 #include "about_dialog.h"
 #include "app_title.h"
+#include "dialog_pictures.h"
+#include "dpi.h"
 #include "hash_command.h"
 #include "plaintext_field.h"
 #include "resource.h"
@@ -9,10 +11,24 @@
 
 namespace {
 
+// Asked of itself once the system has laid the dialog out for a new DPI.
+constexpr UINT kRedrawPictures = WM_APP + 2;
+
+void ShowPicturesAt(HWND window, UINT dpi, bool atStart) {
+  ShowDialogPictures(window, dpi, atStart);
+  SetWindowIcons(window, dpi);
+}
+
 void OnMainInit(HWND window) {
   SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(APP_TITLE));
   PreparePlaintextField(GetDlgItem(window, IDC_PLAINTEXT));
+  ShowPicturesAt(window, WindowDpi(window), true);
   CenterOnDesktop(window);
+}
+
+void OnMainDestroy(HWND window) {
+  FreeDialogPictures(window);
+  FreeWindowIcons(window);
 }
 
 void RunAbout(HWND window) {
@@ -65,6 +81,16 @@ INT_PTR CALLBACK MainDlgProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       break;
     case WM_LBUTTONDOWN:
       BeginBodyDrag(window, lParam);
+      break;
+    case WM_DESTROY:
+      OnMainDestroy(window);
+      break;
+    case kWmDpiChanged:
+      // Posted: the dialog manager lays the controls out for the new DPI after this.
+      PostMessageA(window, kRedrawPictures, LOWORD(wParam), 0);
+      break;
+    case kRedrawPictures:
+      ShowPicturesAt(window, static_cast<UINT>(wParam), false);
       break;
     default:
       break;

@@ -47,16 +47,46 @@ std::vector<std::string> SplitLines(const std::string& text) {
 struct PictureCount {
   int bitmaps;
   int icons;
+  SIZE bitmapSize;  // of the last of each, as the control shows it
+  SIZE iconSize;
 };
+
+// A picture control sizes its window to its picture (an edge, where it has one, is drawn
+// over the picture's border).
+SIZE ShownSize(HWND control) {
+  RECT r = {};
+  GetWindowRect(control, &r);
+  return {r.right - r.left, r.bottom - r.top};
+}
 
 // Counts the picture statics that actually hold a picture.
 BOOL CALLBACK CountPicture(HWND child, LPARAM param) {
   auto* count = reinterpret_cast<PictureCount*>(param);
   const LONG_PTR type = GetWindowLongPtrA(child, GWL_STYLE) & SS_TYPEMASK;
-  if (type == SS_BITMAP && SendMessageA(child, STM_GETIMAGE, IMAGE_BITMAP, 0) != 0)
+  if (type == SS_BITMAP && SendMessageA(child, STM_GETIMAGE, IMAGE_BITMAP, 0) != 0) {
     count->bitmaps++;
-  if (type == SS_ICON && SendMessageA(child, STM_GETICON, 0, 0) != 0) count->icons++;
+    count->bitmapSize = ShownSize(child);
+  }
+  if (type == SS_ICON && SendMessageA(child, STM_GETICON, 0, 0) != 0) {
+    count->icons++;
+    count->iconSize = ShownSize(child);
+  }
   return TRUE;
+}
+
+int DisplayDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
+// Drawn for the DPI, never stretched: the 254 x 78 banner and the 32 x 32 icon of 100 % times
+// the scale.
+bool SizedForDpi(const char* what, SIZE shown, int width, int height, int dpi = DisplayDpi()) {
+  const SIZE want = {MulDiv(width, dpi, 96), MulDiv(height, dpi, 96)};
+  return Expect(shown.cx == want.cx && shown.cy == want.cy, "%s shown at %ldx%ld, not %ldx%ld",
+                what, shown.cx, shown.cy, want.cx, want.cy);
 }
 
 PictureCount CountPictures(HWND dialog) {
@@ -142,6 +172,17 @@ bool CheckAboutPictures(Session& s) {
   bool ok = Expect(inAbout.bitmaps == 1 && inAbout.icons == 1,
                    "About shows %d banner(s) and %d icon(s)", inAbout.bitmaps, inAbout.icons);
   ok &= Expect(inMain.bitmaps == 1, "the main window shows %d banner(s)", inMain.bitmaps);
+  ok &= SizedForDpi("the main window's banner", inMain.bitmapSize, 254, 78) &
+        SizedForDpi("the About box's banner", inAbout.bitmapSize, 254, 78) &
+        SizedForDpi("the About box's icon", inAbout.iconSize, 32, 32);
+  // What Windows sends as the window moves to a monitor of twice the DPI, and back.
+  for (const int dpi : {2 * DisplayDpi(), DisplayDpi()}) {
+    PostMessageA(s.main, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi), 0);
+    WaitUntil([&] { return CountPictures(s.main).bitmapSize.cx == MulDiv(254, dpi, 96); },
+              kTimeoutMs);
+    ok &= SizedForDpi("the banner after a DPI change", CountPictures(s.main).bitmapSize, 254, 78,
+                      dpi);
+  }
   if (s.pictureDir != nullptr) {
     Sleep(500);
     const std::string path = std::string(s.pictureDir) + "\\about.bmp";

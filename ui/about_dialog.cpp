@@ -18,9 +18,6 @@ const char ABOUT_TEXT[] =
 
 namespace {
 
-// Asked of itself once the system has laid the box out for a new DPI.
-constexpr UINT kRedrawPictures = WM_APP + 2;
-
 void OnAboutInit(HWND window) {
   SetDlgItemTextA(window, IDC_ABOUT_TEXT, ABOUT_TEXT);
   ShowDialogPictures(window, WindowDpi(window), true);
@@ -48,8 +45,7 @@ INT_PTR CALLBACK AboutDlgProc(HWND window, UINT message, WPARAM wParam, LPARAM l
       FreeDialogPictures(window);
       break;
     case kWmDpiChanged:
-      // Posted: the dialog manager lays the controls out for the new DPI after this.
-      PostMessageA(window, kRedrawPictures, LOWORD(wParam), 0);
+      RedrawPicturesLater(window, wParam);
       break;
     case kRedrawPictures:
       ShowDialogPictures(window, static_cast<UINT>(wParam), false);

@@ -74,6 +74,10 @@ void ShowDialogPictures(HWND dialog, UINT dpi, bool atStart) {
   EnumChildWindows(dialog, ShowPictureOf, reinterpret_cast<LPARAM>(&change));
 }
 
+void RedrawPicturesLater(HWND dialog, WPARAM dpiChanged) {
+  PostMessageA(dialog, kRedrawPictures, LOWORD(dpiChanged), 0);
+}
+
 void FreeDialogPictures(HWND dialog) { EnumChildWindows(dialog, FreePictureOf, 0); }
 
 void SetWindowIcons(HWND window, UINT dpi) {

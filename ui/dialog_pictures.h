@@ -8,6 +8,12 @@
 // Draws the pictures for dpi into the dialog's picture controls. At the start of a dialog at
 // 100 % the banner stays the one the control loaded from the resources.
 void ShowDialogPictures(HWND dialog, UINT dpi, bool atStart);
+// On WM_DPICHANGED: the dialog manager lays the controls out for the new DPI after that
+// message, so the dialog posts itself kRedrawPictures, with the new DPI in wParam, and shows
+// its pictures for it then.
+constexpr UINT kRedrawPictures = WM_APP + 2;
+void RedrawPicturesLater(HWND dialog, WPARAM dpiChanged);
+
 // Frees every picture the dialog's controls hold; called as the dialog is destroyed.
 void FreeDialogPictures(HWND dialog);
 

@@ -11,9 +11,6 @@
 
 namespace {
 
-// Asked of itself once the system has laid the dialog out for a new DPI.
-constexpr UINT kRedrawPictures = WM_APP + 2;
-
 void ShowPicturesAt(HWND window, UINT dpi, bool atStart) {
   ShowDialogPictures(window, dpi, atStart);
   SetWindowIcons(window, dpi);
@@ -86,8 +83,7 @@ INT_PTR CALLBACK MainDlgProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       OnMainDestroy(window);
       break;
     case kWmDpiChanged:
-      // Posted: the dialog manager lays the controls out for the new DPI after this.
-      PostMessageA(window, kRedrawPictures, LOWORD(wParam), 0);
+      RedrawPicturesLater(window, wParam);
       break;
     case kRedrawPictures:
       ShowPicturesAt(window, static_cast<UINT>(wParam), false);

@@ -2,26 +2,9 @@
 
 #include <algorithm>
 
+#include "driver_input.h"
 #include "driver_session.h"
 #include "stopwatch.h"
-
-namespace {
-
-// On Windows SetClipboardData fails after EmptyClipboard when the clipboard was opened
-// without an owner, so a window of this process owns it; it never needs to be seen.
-HWND ClipboardOwner() {
-  static HWND owner = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, nullptr, nullptr,
-                                      GetModuleHandleA(nullptr), nullptr);
-  return owner;
-}
-
-uint32_t TextUnits(HWND field) {
-  DWORD_PTR units = 0;
-  SendMessageTimeoutW(field, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kTimeoutMs, &units);
-  return static_cast<uint32_t>(units);
-}
-
-}  // namespace
 
 bool PutOnClipboard(const std::string& ascii) {
   // Widened straight into the clipboard's block: a copy of its own would cost this 32-bit
@@ -32,19 +15,11 @@ bool PutOnClipboard(const std::string& ascii) {
   std::copy(ascii.begin(), ascii.end(), wide);
   wide[ascii.size()] = L'\0';
   GlobalUnlock(data);
-  if (ClipboardOwner() == nullptr || !OpenClipboard(ClipboardOwner())) {
-    GlobalFree(data);
-    return false;
-  }
-  EmptyClipboard();
-  const bool put = SetClipboardData(CF_UNICODETEXT, data) != nullptr;
-  if (!put) GlobalFree(data);
-  CloseClipboard();
-  return put;
+  return GiveClipboardText(data);
 }
 
 void EmptyOwnClipboard() {
-  if (!OpenClipboard(ClipboardOwner())) return;
+  if (!OpenDriverClipboard()) return;
   EmptyClipboard();
   CloseClipboard();
 }
@@ -57,7 +32,7 @@ PasteRun PasteAndWait(HWND field, uint32_t units, uint32_t timeoutMs) {
   run.answeredMs = MillisecondsSince(start);
   const bool reached = WaitUntil(
       [&] {
-        run.finalUnits = TextUnits(field);
+        run.finalUnits = static_cast<uint32_t>(TextLengthOf(field));
         return run.finalUnits >= units;
       },
       timeoutMs);

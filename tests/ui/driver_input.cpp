@@ -66,6 +66,18 @@ bool OpenDriverClipboard() {
   return OpenClipboard(owner) != FALSE;
 }
 
+bool GiveClipboardText(HGLOBAL text) {
+  if (!OpenDriverClipboard()) {
+    GlobalFree(text);
+    return false;
+  }
+  EmptyClipboard();
+  const bool put = SetClipboardData(CF_UNICODETEXT, text) != nullptr;
+  if (!put) GlobalFree(text);
+  CloseClipboard();
+  return put;
+}
+
 namespace {
 
 bool PutOnClipboard(const std::wstring& text) {
@@ -74,15 +86,7 @@ bool PutOnClipboard(const std::wstring& text) {
   if (data == nullptr) return false;
   std::memcpy(GlobalLock(data), text.c_str(), bytes);
   GlobalUnlock(data);
-  if (!OpenDriverClipboard()) {
-    GlobalFree(data);
-    return false;
-  }
-  EmptyClipboard();
-  const bool put = SetClipboardData(CF_UNICODETEXT, data) != nullptr;
-  if (!put) GlobalFree(data);
-  CloseClipboard();
-  return put;
+  return GiveClipboardText(data);
 }
 
 }  // namespace

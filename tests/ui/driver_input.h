@@ -16,6 +16,10 @@ void TypeLetters(const char* letters);  // a..z and 0..9 only
 // Opens the clipboard for the driver, with a hidden window of its own as the owner: after
 // EmptyClipboard, Windows takes data only from a clipboard opened with a window.
 bool OpenDriverClipboard();
+// Hands the clipboard a movable block of UTF-16 text as a Unicode program would put it there
+// (CF_UNICODETEXT only). The clipboard owns the block from then on, or it is freed; false if
+// the clipboard would not take it.
+bool GiveClipboardText(HGLOBAL text);
 // Empties the edit field and pastes text into it from the clipboard, where it is put as a
 // Unicode program would (CF_UNICODETEXT only): with a click and Ctrl+V, or with WM_PASTE.
 // False if the clipboard would not take the text.

@@ -17,15 +17,12 @@ add_link_options(LINKER:--dynamicbase,--nxcompat,--tsaware)
 # ANSI dialog, and alpha-blended icons; XP's 64-bit edition is 5.2. Anything newer that the
 # program uses is looked up at run time.
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
-  set(MDH_WINDOWS_VERSION 5.02)
-  set(MDH_WIN32_WINNT 0x0502)
+  set(mdh_windows_minor 2)
 else()
-  set(MDH_WINDOWS_VERSION 5.01)
-  set(MDH_WIN32_WINNT 0x0501)
+  set(mdh_windows_minor 1)
 endif()
-string(REPLACE "." ";" mdh_version_parts ${MDH_WINDOWS_VERSION})
-list(GET mdh_version_parts 0 mdh_major)
-list(GET mdh_version_parts 1 mdh_minor)
+set(MDH_WINDOWS_VERSION 5.${mdh_windows_minor})
+set(MDH_WIN32_WINNT 0x050${mdh_windows_minor})
 add_link_options(
-  LINKER:--major-os-version,${mdh_major},--minor-os-version,${mdh_minor}
-  LINKER:--major-subsystem-version,${mdh_major},--minor-subsystem-version,${mdh_minor})
+  LINKER:--major-os-version,5,--minor-os-version,${mdh_windows_minor}
+  LINKER:--major-subsystem-version,5,--minor-subsystem-version,${mdh_windows_minor})

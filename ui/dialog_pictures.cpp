@@ -1,5 +1,6 @@
 #include "dialog_pictures.h"
 
+#include "artwork.h"
 #include "dpi.h"
 #include "drawn_pictures.h"
 
@@ -8,7 +9,6 @@ namespace {
 // Marks the icon a picture control holds as one of the program's: the icon the control loads
 // from the resources itself is shared, and must never be destroyed.
 constexpr char kOwnIcon[] = "MDHasher.OwnIcon";
-constexpr int kIconAt100 = 32;
 
 // The big icon shows in Alt+Tab, the small one on the taskbar button and in the window menu.
 struct WindowIcon {
@@ -48,13 +48,19 @@ void PutIcon(HWND control, HICON icon) {
     RemovePropA(control, kOwnIcon);
 }
 
+// The window's icons are all the program's own: a dialog has none until it sets them.
+void PutWindowIcon(HWND window, WPARAM which, HICON icon) {
+  const LRESULT old = SendMessageA(window, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
+  if (old != 0) DestroyIcon(reinterpret_cast<HICON>(old));
+}
+
 BOOL CALLBACK ShowPictureOf(HWND control, LPARAM param) {
   const auto& change = *reinterpret_cast<const PictureChange*>(param);
   const LONG_PTR type = PictureType(control);
   if (type == SS_BITMAP && !(change.atStart && change.dpi == kDefaultDpi)) {
     if (HBITMAP banner = MakeBannerBitmap(change.dpi)) PutBitmap(control, banner);
   } else if (type == SS_ICON) {
-    const int side = MulDiv(kIconAt100, static_cast<int>(change.dpi), kDefaultDpi);
+    const int side = MulDiv(kIconSide, static_cast<int>(change.dpi), kDefaultDpi);
     if (HICON icon = MakeAppIcon(side)) PutIcon(control, icon);
   }
   return TRUE;
@@ -81,17 +87,10 @@ void RedrawPicturesLater(HWND dialog, WPARAM dpiChanged) {
 void FreeDialogPictures(HWND dialog) { EnumChildWindows(dialog, FreePictureOf, 0); }
 
 void SetWindowIcons(HWND window, UINT dpi) {
-  for (const WindowIcon& slot : kWindowIcons) {
-    HICON icon = MakeAppIcon(SystemMetricAt(slot.metric, dpi));
-    const LRESULT old =
-        SendMessageA(window, WM_SETICON, slot.which, reinterpret_cast<LPARAM>(icon));
-    if (old != 0) DestroyIcon(reinterpret_cast<HICON>(old));
-  }
+  for (const WindowIcon& slot : kWindowIcons)
+    PutWindowIcon(window, slot.which, MakeAppIcon(SystemMetricAt(slot.metric, dpi)));
 }
 
 void FreeWindowIcons(HWND window) {
-  for (const WindowIcon& slot : kWindowIcons) {
-    const LRESULT old = SendMessageA(window, WM_SETICON, slot.which, 0);
-    if (old != 0) DestroyIcon(reinterpret_cast<HICON>(old));
-  }
+  for (const WindowIcon& slot : kWindowIcons) PutWindowIcon(window, slot.which, nullptr);
 }

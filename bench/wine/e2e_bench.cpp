@@ -95,7 +95,7 @@ bool BenchMD5(Bench& b) {
   std::string digest;
   for (int i = 0; i < kRepetitions; ++i) {
     const CommandRun run = RunCommand(b.main, IDC_MD5, true, b.timeoutMs);
-    const EngineRun alone = TimeEngineMD5(b.text);
+    const EngineRun alone = TimeEngine(HashAlgorithm::MD5, b.text);
     if (!DigestMatches(run, alone.digest)) return Fail("MD5 gave no right digest");
     program.push_back(run.digestMs);
     clicks.push_back(run.clickMs);
@@ -153,7 +153,7 @@ bool BenchMD2(Bench& b) {
   const CommandRun run = RunCommand(b.main, IDC_MD2, false, b.timeoutMs);
   StopWatch(&watch);
   const Commit after = CommitOf(b.program.info.hProcess);
-  const EngineRun alone = TimeEngineMD2(b.text);
+  const EngineRun alone = TimeEngine(HashAlgorithm::MD2, b.text);
   std::printf("MD2 of %u MB: program %.0f ms, engine %.0f ms: %.2fx\n", b.megabytes,
               run.digestMs, alone.ms, run.digestMs / alone.ms);
   std::printf("  one run each; BM_CLICK answered after %.0f ms\n", run.clickMs);

@@ -4,10 +4,11 @@
 
 #include <string>
 
+#include "hash_text.h"
+
 struct EngineRun {
   double ms;
   std::string digest;  // 32 uppercase hexadecimal digits, as the program shows it
 };
 
-EngineRun TimeEngineMD5(const std::string& bytes);
-EngineRun TimeEngineMD2(const std::string& bytes);
+EngineRun TimeEngine(HashAlgorithm algorithm, const std::string& bytes);

@@ -99,6 +99,15 @@ void PutImage32(uint8_t* info, const IcoAlphaImage& image) {
 
 }  // namespace
 
+uint32_t WriteIconImage32(const IcoAlphaImage& image, uint8_t* out, uint32_t capacity) {
+  if (image.side <= 0 || image.side > 256) return 0;
+  const uint32_t size = IcoAlphaImageSize(image.side);
+  if (capacity < size) return 0;
+  std::memset(out, 0, size);
+  PutImage32(out, image);
+  return size;
+}
+
 uint32_t WriteIco(const Canvas& canvas, const uint8_t* opaque, const IcoAlphaImage* alpha,
                   int32_t count, uint8_t* out, uint32_t capacity) {
   const int32_t side = canvas.width;

@@ -40,3 +40,8 @@ struct IcoAlphaImage {
 // the file, a side is out of range or the solid pixels use more than 255 distinct colours.
 uint32_t WriteIco(const Canvas& canvas, const uint8_t* opaque, const IcoAlphaImage* alpha,
                   int32_t count, uint8_t* out, uint32_t capacity);
+
+// One 32-bit image as it stands in an icon file (its DIB header, the colour rows and the
+// mask), which is also the form Windows builds an icon from. Returns the number of bytes
+// written, IcoAlphaImageSize(side), or 0 when out cannot hold it or the side is out of range.
+uint32_t WriteIconImage32(const IcoAlphaImage& image, uint8_t* out, uint32_t capacity);

@@ -1,6 +1,7 @@
 # The picture code, shared by the native library and the host-built generator of the Windows
-# build. The drawing sources are portable and need nothing but the C++ library, so a program can
-# also draw the pictures at run time, at its screen's size; the file sources encode them.
+# build. The drawing and format sources are portable and need nothing but the C++ library, so
+# the program also draws the pictures at run time, at its screen's size, and hands them to
+# Windows in the formats of the resource files; picture_files makes those files.
 set(PICTURES_DIR ${CMAKE_CURRENT_LIST_DIR})
 set(PICTURES_DRAWING_SOURCES
   ${PICTURES_DIR}/raster.cpp
@@ -9,11 +10,11 @@ set(PICTURES_DRAWING_SOURCES
   ${PICTURES_DIR}/emblem.cpp
   ${PICTURES_DIR}/banner.cpp
   ${PICTURES_DIR}/icon.cpp
-  ${PICTURES_DIR}/icon_alpha.cpp)
+  ${PICTURES_DIR}/icon_alpha.cpp
+  ${PICTURES_DIR}/bmp.cpp
+  ${PICTURES_DIR}/ico.cpp)
 set(PICTURES_SOURCES
   ${PICTURES_DRAWING_SOURCES}
-  ${PICTURES_DIR}/bmp.cpp
-  ${PICTURES_DIR}/ico.cpp
   ${PICTURES_DIR}/picture_files.cpp)
 set(PICTURES_HEADERS
   ${PICTURES_DIR}/raster.h

@@ -7,6 +7,7 @@
 
 #include "hash_text.h"
 #include "reference_digests.h"
+#include "text_fingerprint.h"
 #include "wide_text.h"
 
 namespace {
@@ -178,6 +179,29 @@ TEST(HashCommand, FirstCharacterWithoutAFormIsNamedInAnyPiece) {
   // Half of a pair, after a whole one that the code page holds.
   first = HashInPieces(kAllButHalves, HashAlgorithm::MD2, u"\U0001F600 half \xD83D pair").first;
   EXPECT_TRUE(first.found && first.at == 8 && first.length == 1 && first.codePoint == 0xD83D);
+}
+
+TEST(TextFingerprint, SameHoweverCutAndChangedByAnyOneUnit) {
+  const std::u16string text = MixedText(1001);
+  const auto whole = [](const std::u16string& t) {
+    TextFingerprint fingerprint = {};
+    AddToFingerprint(&fingerprint, t.data(), static_cast<uint32_t>(t.size()));
+    return fingerprint;
+  };
+  for (uint32_t cut : {1u, 3u, 4u, 501u, 1000u}) {
+    TextFingerprint pieces = {};
+    AddToFingerprint(&pieces, text.data(), cut);
+    AddToFingerprint(&pieces, text.data() + cut, 1001 - cut);
+    EXPECT_TRUE(pieces == whole(text)) << "cut at " << cut;
+  }
+  for (uint32_t at : {0u, 2u, 3u, 998u, 999u}) {
+    std::u16string changed = text;
+    changed[at] = static_cast<char16_t>(changed[at] ^ 0x8000);
+    EXPECT_FALSE(whole(changed) == whole(text)) << "changed at " << at;
+    changed = text;
+    std::swap(changed[at], changed[at + 1]);
+    EXPECT_FALSE(whole(changed) == whole(text)) << "swapped at " << at;
+  }
 }
 
 }  // namespace

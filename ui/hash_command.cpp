@@ -17,10 +17,11 @@ constexpr char kNoMemoryText[] = "Not enough memory to hash this text";
 // command from ending.
 constexpr char kKeptChangingText[] = "The text kept changing while it was hashed";
 constexpr int kMostPasses = 8;
+// Escape ends a long command at once, and must not leave a digest or a progress that
+// looks like one.
+constexpr char kStoppedText[] = "Hashing stopped: no digest";
 
-bool g_running = false;
-
-enum class Pass { Shown, Changed };
+enum class Pass { Shown, Changed, Ended };
 
 void ShowResult(HWND dialog, const char* text) { SetDlgItemTextA(dialog, IDC_HASH, text); }
 
@@ -55,10 +56,12 @@ Pass HashFieldOnce(HWND dialog, HashAlgorithm algorithm, FieldText* source,
     at = end;
     if (at < source->units && BreakDue(*command)) {
       UnlockFieldText(source);
-      TakeBreak(command, at, source->units);
-      if (FieldTextChanged(*source)) {
+      BeginFieldBreak(source, at);
+      const bool goOn = TakeBreak(command, at, source->units);
+      EndFieldBreak(source);
+      if (!goOn || FieldTextChanged(source)) {
         AbandonTextHash(&hash);
-        return Pass::Changed;
+        return goOn ? Pass::Changed : Pass::Ended;
       }
       text = LockFieldText(source);
     }
@@ -76,7 +79,6 @@ Pass HashFieldOnce(HWND dialog, HashAlgorithm algorithm, FieldText* source,
 }  // namespace
 
 void RunHashCommand(HWND dialog, HashAlgorithm algorithm) {
-  g_running = true;
   LongCommand command;
   BeginLongCommand(&command, dialog);
   PieceScratch scratch;
@@ -94,9 +96,7 @@ void RunHashCommand(HWND dialog, HashAlgorithm algorithm) {
     CloseFieldText(&source);
   }
   if (pass == Pass::Changed) ShowResult(dialog, kKeptChangingText);
+  if (pass == Pass::Ended && command.end == CommandEnd::Stopped) ShowResult(dialog, kStoppedText);
   MD_memset(reinterpret_cast<uint8_t*>(&scratch), 0, sizeof scratch);
   EndLongCommand(&command);
-  g_running = false;
 }
-
-bool HashCommandRunning() { return g_running; }

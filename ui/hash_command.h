@@ -11,8 +11,6 @@
 inline constexpr char kUnrepresentableFormat[] =
     "ANSI code page %u cannot represent U+%04lX (selected)";
 
+// Runs inside the button's message; a long command takes breaks in which the dialog's other
+// messages arrive (long_command.h).
 void RunHashCommand(HWND dialog, HashAlgorithm algorithm);
-
-// True while a command runs: it lets the system through now and then, and a button pressed
-// by a message sent meanwhile must wait for it.
-bool HashCommandRunning();

@@ -1,5 +1,6 @@
 #include "long_command.h"
 
+#include "plaintext_field.h"
 #include "resource.h"
 
 namespace {
@@ -8,16 +9,16 @@ namespace {
 constexpr DWORD kBreakEveryMs = 50;
 // Shorter commands end before anything would be seen to flicker.
 constexpr DWORD kShowAfterMs = 300;
-// Each paint validates its window; the bound only guards against one that does not.
-constexpr int kMostPaints = 64;
+// More than any burst of input; what is left waits for the next break. It also bounds a
+// window whose paint never validates it.
+constexpr int kMostMessages = 256;
+constexpr int kLockedButtons[] = {IDC_MD2, IDC_MD5, IDC_ABOUT};
 
 constexpr char kProgressFormat[] = "Hashing: %d%% done";
 
+LongCommand* g_running = nullptr;
+
 void ShowProgress(LongCommand* command, uint64_t done, uint64_t total) {
-  if (!command->showing) {
-    command->showing = true;
-    command->cursorBefore = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
-  }
   const auto percent = static_cast<int32_t>(total == 0 ? 0 : done * 100 / total);
   if (percent == command->percentShown) return;
   command->percentShown = percent;
@@ -26,34 +27,118 @@ void ShowProgress(LongCommand* command, uint64_t done, uint64_t total) {
   SetDlgItemTextA(command->dialog, IDC_HASH, text);
 }
 
-void LetSystemThrough() {
+void SetLocked(LongCommand* command, bool locked) {
+  const HWND focus = GetFocus();
+  for (const int id : kLockedButtons) {
+    HWND button = GetDlgItem(command->dialog, id);
+    if (locked && button == focus) command->focusBefore = button;
+    EnableWindow(button, !locked);
+  }
+  SetPlaintextReadOnly(GetDlgItem(command->dialog, IDC_PLAINTEXT), locked);
+}
+
+// A disabled window loses the focus; the button that had it gets it back, unless the user
+// has since put it elsewhere or gone to another window.
+void RestoreFocus(const LongCommand& command) {
+  const HWND focus = GetFocus();
+  if (command.focusBefore == nullptr || GetActiveWindow() != command.dialog ||
+      (focus != nullptr && focus != command.dialog))
+    return;
+  SendMessageA(command.dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(command.focusBefore),
+               TRUE);
+}
+
+// A window may set the cursor only while the cursor is over it: the window under the cursor,
+// if it is one of the dialog's, is asked to set it, and the dialog answers with the wait
+// cursor while the command shows.
+void RefreshCursor(HWND dialog) {
+  POINT at = {};
+  if (!GetCursorPos(&at)) return;
+  HWND under = WindowFromPoint(at);
+  if (under == nullptr || GetAncestor(under, GA_ROOT) != dialog) return;
+  const LRESULT hit = SendMessageW(under, WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y));
+  SendMessageW(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under),
+               MAKELPARAM(hit, WM_MOUSEMOVE));
+}
+
+// Wherever the focus is: the plaintext field keeps Escape from the dialog manager, and with
+// the focus on none (the button pressed is disabled) keys arrive as system keys.
+bool IsEscape(const MSG& message) {
+  constexpr LPARAM kAltDown = LPARAM{1} << 29;
+  return message.wParam == VK_ESCAPE &&
+         (message.message == WM_KEYDOWN ||
+          (message.message == WM_SYSKEYDOWN && (message.lParam & kAltDown) == 0));
+}
+
+void StartShowing(LongCommand* command) {
+  command->showing = true;
+  SetLocked(command, true);
+  RefreshCursor(command->dialog);
+}
+
+// Everything that has come in is taken from the queue and handled as the dialog's own loop
+// would: a window that leaves input unread for 5 s is shown as not responding. The Unicode
+// forms pass a typed character on as it is, not through the ANSI code page. Until the
+// command shows, keys and clicks wait, at most that moment, so that those of a quick
+// command act after it as always.
+void HandleQueue(LongCommand* command) {
+  const UINT which = command->showing
+                         ? PM_REMOVE
+                         : PM_REMOVE | PM_QS_SENDMESSAGE | PM_QS_POSTMESSAGE | PM_QS_PAINT;
   MSG message;
-  // Sent messages are delivered inside the call; nothing is taken out of the queue.
-  PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-  for (int i = 0; i < kMostPaints &&
-                  PeekMessageA(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE | PM_QS_PAINT);
-       ++i)
-    DispatchMessageA(&message);
+  for (int i = 0; i < kMostMessages && command->end == CommandEnd::None &&
+                  PeekMessageW(&message, nullptr, 0, 0, which);
+       ++i) {
+    if (message.message == WM_QUIT) {
+      // Put back for the dialog's own loop, which ends on it.
+      PostQuitMessage(static_cast<int>(message.wParam));
+      command->end = CommandEnd::Closed;
+    } else if (IsEscape(message)) {
+      command->end = CommandEnd::Stopped;
+    } else if (!IsDialogMessageW(command->dialog, &message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
 }
 
 }  // namespace
 
 void BeginLongCommand(LongCommand* command, HWND dialog) {
   const DWORD now = GetTickCount();
-  *command = {dialog, now, now, false, -1, nullptr};
+  *command = {dialog, now, now, false, -1, nullptr, CommandEnd::None};
+  g_running = command;
 }
 
 bool BreakDue(const LongCommand& command) {
   return GetTickCount() - command.lastBreak >= kBreakEveryMs;
 }
 
-void TakeBreak(LongCommand* command, uint64_t done, uint64_t total) {
-  if (GetTickCount() - command->started >= kShowAfterMs) ShowProgress(command, done, total);
-  LetSystemThrough();
+bool TakeBreak(LongCommand* command, uint64_t done, uint64_t total) {
+  if (!command->showing && GetTickCount() - command->started >= kShowAfterMs)
+    StartShowing(command);
+  if (command->showing) ShowProgress(command, done, total);
+  HandleQueue(command);
   command->lastBreak = GetTickCount();
+  return command->end == CommandEnd::None;
 }
 
 void EndLongCommand(LongCommand* command) {
-  if (command->showing) SetCursor(command->cursorBefore);
+  g_running = nullptr;
+  // A dialog that is closing is left as it is.
+  if (command->showing && command->end != CommandEnd::Closed) {
+    SetLocked(command, false);
+    RestoreFocus(*command);
+    RefreshCursor(command->dialog);
+  }
   *command = {};
+}
+
+bool LongCommandRunning() { return g_running != nullptr; }
+
+bool LongCommandShowsWait() { return g_running != nullptr && g_running->showing; }
+
+void EndLongCommandSoon(CommandEnd why) {
+  if (g_running != nullptr && (g_running->end == CommandEnd::None || why == CommandEnd::Closed))
+    g_running->end = why;
 }

@@ -1,11 +1,16 @@
 // A command that may run for seconds on the dialog's one thread (MD2 of a long text) and must
-// not look hung meanwhile: now and then it lets the system through, and past a moment it
-// shows the wait cursor and how far it is in the hash field. A quick command shows nothing.
+// not look hung meanwhile: now and then it takes a break, in which the dialog handles what
+// has come in. Past a moment it shows the wait cursor and how far it is in the hash field,
+// and locks what must not act meanwhile: the MD2, MD5 and About buttons are disabled and the
+// plaintext field is read-only. A quick command shows nothing.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
+
+// How a command ends before its time: Escape stops it, closing the dialog abandons it.
+enum class CommandEnd { None, Stopped, Closed };
 
 struct LongCommand {
   HWND dialog;
@@ -13,15 +18,24 @@ struct LongCommand {
   DWORD lastBreak;
   bool showing;
   int32_t percentShown;
-  HCURSOR cursorBefore;
+  HWND focusBefore;  // the button that had the focus when it was disabled
+  CommandEnd end;
 };
 
 void BeginLongCommand(LongCommand* command, HWND dialog);
 // Whether it is time for a break; the caller first puts away what no message may touch.
 bool BreakDue(const LongCommand& command);
-// Shows the share done, when the command has taken more than a moment, and lets through
-// what other programs and the system send, and paints; keys and clicks stay in the queue
-// and are handled after the command, in the order they came.
-void TakeBreak(LongCommand* command, uint64_t done, uint64_t total);
-// Puts the cursor back; the caller has shown the result in place of the progress.
+// Shows the share done, once the command has taken more than a moment, and lets the dialog
+// handle what has come in: sent and posted messages and paints, and, once the command shows,
+// keys and clicks too, which then find nothing they can change. Returns false when the
+// command is to end now, without a result; command->end says why.
+bool TakeBreak(LongCommand* command, uint64_t done, uint64_t total);
+// Unlocks the buttons and the field and puts the cursor back; the caller has shown the result
+// in place of the progress.
 void EndLongCommand(LongCommand* command);
+
+// For the dialog, whose messages arrive during the breaks.
+bool LongCommandRunning();
+bool LongCommandShowsWait();
+// The running command, if any, ends at its next look at the queue.
+void EndLongCommandSoon(CommandEnd why);

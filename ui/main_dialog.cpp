@@ -5,6 +5,7 @@
 #include "dialog_pictures.h"
 #include "dpi.h"
 #include "hash_command.h"
+#include "long_command.h"
 #include "plaintext_field.h"
 #include "resource.h"
 #include "window_placement.h"
@@ -35,12 +36,24 @@ void RunAbout(HWND window) {
                   0);
 }
 
-void OnMainCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+// During a long command the command gives up at once, rather than ending first.
+void CloseMain(HWND window) {
+  EndLongCommandSoon(CommandEnd::Closed);
+  EndDialog(window, 0);
+}
+
+// While a long command takes a break, a button that cannot act now does nothing, then or
+// later, whether the user or another program pressed it. What the dialog manager makes of
+// Escape stops the command.
+void OnCommandDuringLongCommand(HWND window, WORD id) {
+  if (id == IDC_CANCEL) CloseMain(window);
+  if (id == IDCANCEL) EndLongCommandSoon(CommandEnd::Stopped);
+}
+
+void OnMainCommand(HWND window, WPARAM wParam) {
   const WORD id = LOWORD(wParam);
-  // A button pressed by a message that another program sent while a long hash command lets
-  // the system through acts after the command, as a click of the user's would.
-  if (HashCommandRunning() && id >= IDC_MD2 && id <= IDC_CANCEL) {
-    PostMessageA(window, WM_COMMAND, wParam, lParam);
+  if (LongCommandRunning()) {
+    OnCommandDuringLongCommand(window, id);
     return;
   }
   // Only the four buttons act; IDOK and IDCANCEL from the keyboard and the edit fields'
@@ -56,11 +69,28 @@ void OnMainCommand(HWND window, WPARAM wParam, LPARAM lParam) {
       RunHashCommand(window, HashAlgorithm::MD5);
       break;
     case IDC_CANCEL:
-      EndDialog(window, 0);
+      CloseMain(window);
       break;
     default:
       break;
   }
+}
+
+// A read-only edit control takes the colours a static control is given. The plaintext field is
+// read-only only while a long command runs, and keeps the look of an editable field then.
+INT_PTR EditableFieldColours(HWND window, HDC dc, HWND control) {
+  if (control != GetDlgItem(window, IDC_PLAINTEXT)) return 0;
+  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+  SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+  return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_WINDOW));
+}
+
+// The wait cursor while a long command shows, wherever the cursor is over the dialog.
+bool SetWaitCursor(HWND window, LPARAM lParam) {
+  if (!LongCommandShowsWait() || static_cast<SHORT>(LOWORD(lParam)) == HTERROR) return false;
+  SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+  SetWindowLongPtrA(window, DWLP_MSGRESULT, TRUE);
+  return true;
 }
 
 }  // namespace
@@ -71,11 +101,19 @@ INT_PTR CALLBACK MainDlgProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       OnMainInit(window);
       break;
     case WM_COMMAND:
-      OnMainCommand(window, wParam, lParam);
+      OnMainCommand(window, wParam);
       break;
     case WM_CLOSE:
-      EndDialog(window, 0);
+      CloseMain(window);
       break;
+    case WM_SETCURSOR:
+      // TRUE keeps the system from setting its own cursor.
+      if (SetWaitCursor(window, lParam)) return TRUE;
+      break;
+    case WM_CTLCOLORSTATIC:
+      // The brush, or 0 for the system's colours.
+      return EditableFieldColours(window, reinterpret_cast<HDC>(wParam),
+                                  reinterpret_cast<HWND>(lParam));
     case WM_LBUTTONDOWN:
       BeginBodyDrag(window, lParam);
       break;
@@ -91,7 +129,7 @@ INT_PTR CALLBACK MainDlgProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     default:
       break;
   }
-  // 0 for every message, handled or not: no initial focus is set after WM_INITDIALOG and
-  // the dialog manager's default handling always continues.
+  // 0 for every other message, handled or not: no initial focus is set after WM_INITDIALOG
+  // and the dialog manager's default handling always continues.
   return 0;
 }

@@ -8,6 +8,8 @@ constexpr UINT_PTR kSubclassId = 1;
 // Asked of the subclass, which keeps the count of edits in its own data: setting the subclass
 // again updates that data.
 constexpr UINT kAskEdits = WM_APP + 1;
+constexpr char kKeepsUnicode[] = "MDHasher.KeepsUnicode";
+constexpr char kBeforeEdit[] = "MDHasher.BeforeEdit";
 
 // Everything that can put other text into an edit control: typing and keys (Delete, Shift+
 // Insert, Alt+Backspace undoes), input methods, the clipboard, and the messages a program
@@ -35,6 +37,11 @@ bool MayChangeText(UINT message) {
   }
 }
 
+void RunBeforeEditHook(HWND field) {
+  const auto* hook = static_cast<const BeforeEdit*>(RemovePropA(field, kBeforeEdit));
+  if (hook != nullptr) hook->call(hook->context);
+}
+
 LRESULT CALLBACK PlaintextFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam,
                                     UINT_PTR id, DWORD_PTR edits) {
   // A multi-line edit control in a dialog answers Escape by closing the dialog, which would
@@ -42,8 +49,15 @@ LRESULT CALLBACK PlaintextFieldProc(HWND field, UINT message, WPARAM wParam, LPA
   // too. The key arrives as a key press and, on some systems, as a character as well.
   if ((message == WM_KEYDOWN || message == WM_CHAR) && wParam == VK_ESCAPE) return 0;
   if (message == kAskEdits) return static_cast<LRESULT>(edits);
-  if (message == WM_NCDESTROY) RemoveWindowSubclass(field, PlaintextFieldProc, id);
-  if (MayChangeText(message)) SetWindowSubclass(field, PlaintextFieldProc, id, edits + 1);
+  if (message == WM_NCDESTROY) {
+    RemovePropA(field, kKeepsUnicode);
+    RemovePropA(field, kBeforeEdit);
+    RemoveWindowSubclass(field, PlaintextFieldProc, id);
+  }
+  if (MayChangeText(message)) {
+    RunBeforeEditHook(field);
+    SetWindowSubclass(field, PlaintextFieldProc, id, edits + 1);
+  }
   return DefSubclassProc(field, message, wParam, lParam);
 }
 
@@ -52,6 +66,9 @@ LRESULT CALLBACK PlaintextFieldProc(HWND field, UINT message, WPARAM wParam, LPA
 void PreparePlaintextField(HWND field) {
   // Without this the control keeps only the first 30000 or so characters of a paste.
   SendMessageA(field, EM_SETLIMITTEXT, 0, 0);
+  // Asked before the subclass: the window is Unicode from then on, whatever the control
+  // keeps.
+  if (IsWindowUnicode(field)) SetPropA(field, kKeepsUnicode, reinterpret_cast<HANDLE>(1));
   // The common controls subclass through the Unicode window procedure, which keeps the
   // field's text Unicode; an ANSI one would turn it into ANSI and replace what the code
   // page lacks before anyone could notice.
@@ -60,4 +77,22 @@ void PreparePlaintextField(HWND field) {
 
 DWORD_PTR PlaintextEdits(HWND field) {
   return static_cast<DWORD_PTR>(SendMessageW(field, kAskEdits, 0, 0));
+}
+
+void SetPlaintextReadOnly(HWND field, bool readOnly) {
+  // The control paints itself again for a read-only field's colours, which here are the same,
+  // and a line of millions of characters takes it seconds to paint, far longer than a break
+  // of a long command may last. A paint that was due already still comes.
+  const bool due = GetUpdateRect(field, nullptr, FALSE) != FALSE;
+  SendMessageW(field, EM_SETREADONLY, readOnly, 0);
+  if (!due) ValidateRect(field, nullptr);
+}
+
+bool PlaintextKeepsUnicode(HWND field) { return GetPropA(field, kKeepsUnicode) != nullptr; }
+
+void CallBeforeNextEdit(HWND field, const BeforeEdit* hook) {
+  if (hook == nullptr)
+    RemovePropA(field, kBeforeEdit);
+  else
+    SetPropA(field, kBeforeEdit, const_cast<BeforeEdit*>(hook));
 }

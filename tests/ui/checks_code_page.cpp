@@ -2,6 +2,7 @@
 #include <iterator>
 #include <string>
 
+#include "app_title.h"
 #include "driver_capture.h"
 #include "driver_checks.h"
 #include "driver_input.h"
@@ -50,6 +51,13 @@ constexpr CodePage kCodePages[] = {
       {kCyrillic, "\x84\x50\x84\x82\x84\x79\x84\x72\x84\x75\x84\x84"},
       {kMacron, nullptr, 0x101},
       {kEmoji, nullptr, 0x1F600}}},
+    // GBK holds the pinyin letters too.
+    {936,
+     {{L"\u4E2D\u6587", "\xD6\xD0\xCE\xC4"},
+      {L"\u4E57\u4E2D", "\x81\x5C\xD6\xD0"},
+      {kMacron, "\xA8\xA1" "bc"},
+      {kEmoji, nullptr, 0x1F600},
+      {L"\uD55C\uAE00", nullptr, 0xD55C}}},
     // UTF-8 holds every character; only half of a surrogate pair has no form in it.
     {65001,
      {{kMacron, "\xC4\x81" "bc"},
@@ -130,28 +138,89 @@ bool CheckUnicodePastes(Session& s) {
 
 namespace {
 
-// Varied ASCII, in lines of 100 characters or in one line (which the edit control takes in
-// faster).
+// A copy of the program whose manifest does not ask for version 6 of the common controls,
+// as when the manifest is not honoured, or a manifest file beside the program wins on XP:
+// the older edit control then keeps an ANSI dialog's text in the ANSI code page. (Wine's
+// UpdateResource cannot delete a resource, only replace it.)
+bool CopyWithOlderControls(const char* exe, std::string* copy) {
+  static const char kBareManifest[] =
+      "<assembly xmlns=\"urn:schemas-microsoft-com:asm.v1\" manifestVersion=\"1.0\"/>";
+  char folder[MAX_PATH] = {};
+  GetTempPathA(sizeof folder, folder);
+  *copy = std::string(folder) + "MDHasher-older-controls.exe";
+  if (!CopyFileA(exe, copy->c_str(), FALSE)) return false;
+  HANDLE update = BeginUpdateResourceA(copy->c_str(), FALSE);
+  // windres gives every resource the language US English.
+  return update != nullptr &&
+         UpdateResourceA(update, RT_MANIFEST, MAKEINTRESOURCEA(1),
+                         MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US),
+                         const_cast<char*>(kBareManifest), sizeof kBareManifest - 1) &&
+         EndUpdateResourceA(update, FALSE);
+}
+
+}  // namespace
+
+bool CheckOlderControls(Session& s) {
+  const CodePage* page = ThisCodePage();
+  std::string copy;
+  if (!Expect(page != nullptr, "no expectations for ANSI code page %u", GetACP()) ||
+      !Expect(CopyWithOlderControls(s.exe, &copy), "cannot make a copy with another manifest"))
+    return false;
+  // Only one copy runs at a time.
+  EndProgram(&s.program);
+  s.main = nullptr;
+  bool ok = StartProgram(copy.c_str(), "", &s.program) &&
+            Expect((s.main = WaitForDialog(s.program, APP_TITLE, kStartTimeoutMs)) != nullptr,
+                   "the copy shows no window") &&
+            Expect(BringToFront(s.main), "the window would not come to the front");
+  if (ok) {
+    HWND field = GetDlgItem(s.main, IDC_PLAINTEXT);
+    ClickToEnd(field);
+    TypeLetters("abc");
+    ok &= Expect(WaitUntil([&] { return ReadText(field) == "abc"; }, kTimeoutMs), "abc typed");
+    Click(s.main, IDC_MD5);
+    ok &= ExpectText(ReadItemText(s.main, IDC_HASH), "900150983CD24FB0D6963F7D28E17F72", "MD5");
+    Click(s.main, IDC_MD2);
+    ok &= ExpectText(ReadItemText(s.main, IDC_HASH), "DA853B0D3F88D99B30283A69E6DED6BB", "MD2");
+    ok &= PastesAndHashes(s, page->pastes[0], 1);
+  }
+  EndProgram(&s.program);
+  s.main = nullptr;
+  DeleteFileA(copy.c_str());
+  return ok;
+}
+
+namespace {
+
+// Varied ASCII, in lines of 1000 characters or in one line. Wine's edit control takes in
+// lines of a few hundred characters or more fastest; a line of millions takes it seconds to
+// paint, or to find where a click falls.
 std::string LongAsciiText(size_t length, bool lines) {
   std::string text(length, ' ');
   for (size_t i = 0; i < length; ++i) text[i] = static_cast<char>('!' + i * 7 % 94);
-  for (size_t i = 98; lines && i + 1 < length; i += 100) text.replace(i, 2, "\r\n");
+  for (size_t i = 998; lines && i + 1 < length; i += 1000) text.replace(i, 2, "\r\n");
   return text;
 }
 
 // Watches the window from another thread while a command runs, as a user and the system's
-// test for a hung window do.
+// test for a hung window do, and once the command shows its progress does what `during`
+// says, as a user who does not wait would.
 struct Watch {
   HWND main;
+  void (*during)(HWND main);
+  std::string picture;  // of the window at work, where given
   volatile LONG done;
   bool answered;     // the window answered a message before the command ended
   bool sawProgress;  // the hash field showed the command at work
+  bool busyAfter;    // and still did after `during`
   DWORD longestMs;
 };
 
 DWORD WINAPI WatchWindow(void* param) {
   auto* watch = static_cast<Watch*>(param);
   HWND hash = GetDlgItem(watch->main, IDC_HASH);
+  const auto atWork = [&] { return ReadText(hash).rfind("Hashing: ", 0) == 0; };
+  bool acted = false;
   while (watch->done == 0) {
     const DWORD start = GetTickCount();
     DWORD_PTR ignored = 0;
@@ -160,10 +229,54 @@ DWORD WINAPI WatchWindow(void* param) {
     const DWORD took = GetTickCount() - start;
     if (took > watch->longestMs) watch->longestMs = took;
     if (answered && watch->done == 0) watch->answered = true;
-    watch->sawProgress |= ReadText(hash).rfind("Hashing: ", 0) == 0;
+    watch->sawProgress |= atWork();
+    if (watch->sawProgress && !acted && watch->during != nullptr) {
+      acted = true;
+      if (!watch->picture.empty()) SaveWindowPicture(watch->main, watch->picture.c_str());
+      watch->during(watch->main);
+      watch->busyAfter = atWork();
+    }
     Sleep(10);
   }
   return 0;
+}
+
+// Runs a command by its button and watches it.
+Watch WatchCommand(HWND main, int button, void (*during)(HWND), const std::string& picture = "") {
+  Watch watch = {main, during, picture, 0, false, false, false, 0};
+  HANDLE watcher = CreateThread(nullptr, 0, WatchWindow, &watch, 0, nullptr);
+  const DWORD start = GetTickCount();
+  Click(main, button);
+  const DWORD took = GetTickCount() - start;
+  InterlockedExchange(&watch.done, 1);
+  WaitForSingleObject(watcher, kTimeoutMs);
+  CloseHandle(watcher);
+  std::printf("  %s took %lu ms; longest wait for an answer %lu ms\n",
+              button == IDC_MD2 ? "MD2" : "MD5", took, watch.longestMs);
+  return watch;
+}
+
+// Clicks into the plaintext field and types there, and clicks About; then messages that
+// change nothing, as another program might send them. Those are answered in the breaks
+// after the clicks and keys have been handled.
+void ClickAboutAndType(HWND main) {
+  HWND field = GetDlgItem(main, IDC_PLAINTEXT);
+  ClickAndType(CentreOf(field), "xyz");
+  ClickAndType(CentreOf(GetDlgItem(main, IDC_ABOUT)), "");
+  DWORD_PTR ignored = 0;
+  for (UINT message : {UINT{WM_CLEAR}, UINT{EM_UNDO}, UINT{WM_KEYDOWN}})
+    SendMessageTimeoutW(field, message, message == WM_KEYDOWN ? VK_SHIFT : 0, 0,
+                        SMTO_NORMAL, kTimeoutMs, &ignored);
+}
+
+void PressEscape(HWND) { PressKey(VK_ESCAPE); }  // then waits for it to be handled
+
+bool ButtonsAndFieldFree(HWND main) {
+  bool ok = true;
+  for (int id : {IDC_MD2, IDC_MD5, IDC_ABOUT})
+    ok &= Expect(IsWindowEnabled(GetDlgItem(main, id)) != FALSE, "button %d left disabled", id);
+  const LONG_PTR style = GetWindowLongPtrA(GetDlgItem(main, IDC_PLAINTEXT), GWL_STYLE);
+  return ok & Expect((style & ES_READONLY) == 0, "the plaintext field left read-only");
 }
 
 bool LongTextNamesWhatIsMissing(Session& s, HWND field, uint32_t missing) {
@@ -193,26 +306,33 @@ bool CheckLongTextsInPlace(Session& s) {
   // A zero-width space, as text copied from web pages carries, and an emoji, deep inside.
   bool ok = LongTextNamesWhatIsMissing(s, field, 0x200B);
   ok &= LongTextNamesWhatIsMissing(s, field, 0x1F600);
-  // Long enough that MD2 takes a while, and lets the system through on the way.
-  const std::string text = LongAsciiText(6 << 20, false);
+  // Long enough that MD2 takes a while after its progress shows, even on a fast machine.
+  const std::string text = LongAsciiText(16 << 20, true);
+  const DWORD pasted = GetTickCount();
   if (!Expect(PasteIntoEmptyField(field, std::wstring(text.begin(), text.end()), false),
               "cannot fill the clipboard"))
     return false;
   WaitUntil([&] { return TextLengthOf(field) == text.size(); }, kStartTimeoutMs);
+  std::printf("  16 MB pasted in %lu ms\n", GetTickCount() - pasted);
   DigestText md5 = {};
   DigestText md2 = {};
   HashTextMD5(text.c_str(), md5);
   HashTextMD2(text.c_str(), md2);
   Click(s.main, IDC_MD5);
-  ok &= ExpectText(ReadItemText(s.main, IDC_HASH), md5, "MD5 of 6 MB");
-  Watch watch = {s.main, 0, false, false, 0};
-  HANDLE watcher = CreateThread(nullptr, 0, WatchWindow, &watch, 0, nullptr);
-  Click(s.main, IDC_MD2);
-  InterlockedExchange(&watch.done, 1);
-  WaitForSingleObject(watcher, kTimeoutMs);
-  CloseHandle(watcher);
-  std::printf("  longest wait for an answer during MD2 of 6 MB: %lu ms\n", watch.longestMs);
-  ok &= ExpectText(ReadItemText(s.main, IDC_HASH), md2, "MD2 of 6 MB");
-  return ok & Expect(watch.answered, "the window answered nothing while MD2 ran") &
-         Expect(watch.sawProgress, "the hash field never showed the command at work");
+  ok &= ExpectText(ReadItemText(s.main, IDC_HASH), md5, "MD5 of 16 MB");
+  if (!Expect(BringToFront(s.main), "the window would not come to the front")) return false;
+  // Nothing typed or clicked during the command acts, then or later.
+  const Watch typed = WatchCommand(s.main, IDC_MD2, ClickAboutAndType,
+                                   s.pictureDir != nullptr ? std::string(s.pictureDir) + "\\busy.bmp" : "");
+  ok &= ExpectText(ReadItemText(s.main, IDC_HASH), md2, "MD2 of 16 MB");
+  ok &= Expect(typed.answered, "the window answered nothing while MD2 ran") &
+        Expect(typed.sawProgress, "the hash field never showed the command at work") &
+        Expect(typed.busyAfter, "MD2 ended before the clicks and keys were handled");
+  ok &= Expect(WaitForDialog(s.program, "", 1000, s.main) == nullptr, "About opened") &
+        Expect(TextLengthOf(field) == text.size(), "the text changed") & ButtonsAndFieldFree(s.main);
+  // Escape stops it, without a digest.
+  const Watch stopped = WatchCommand(s.main, IDC_MD2, PressEscape);
+  ok &= ExpectText(ReadItemText(s.main, IDC_HASH), "Hashing stopped: no digest", "after Escape");
+  return ok & Expect(stopped.busyAfter == false, "MD2 went on after Escape") &
+         Expect(TextLengthOf(field) == text.size(), "the text changed") & ButtonsAndFieldFree(s.main);
 }

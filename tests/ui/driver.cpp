@@ -51,14 +51,16 @@ constexpr Check kChecks[] = {
     {"closing About returns with both fields unchanged", CheckAboutCloseReturns},
     {"About opened 30 times keeps memory flat", CheckAboutMemoryFlat},
     {"a second copy shows only the Duplicate box", CheckSecondCopyDuplicate},
-    {"Cancel ends the program with exit code 0", CheckCancelExitsZero},
+    {"Cancel ends the program at once with exit code 0, during MD2 too", CheckCancelExitsZero},
     {"a new copy starts, and closing it exits with 0", CheckRestartAndCloseExitsZero},
     {"Alt+C and Alt+F4 each end a fresh copy with exit code 0", CheckKeysExitZero},
+    {"with the older edit control, typed and pasted texts hash right", CheckOlderControls},
 };
 
 constexpr Check kCodePageChecks[] = {
     {"starts with stray arguments, titled and captionless", CheckStartsWithStrayArguments},
     {"Unicode pastes: the code page's bytes, or a message", CheckUnicodePastes},
+    {"with the older edit control, typed and pasted texts hash right", CheckOlderControls},
 };
 
 template <size_t N>

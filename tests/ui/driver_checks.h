@@ -41,6 +41,7 @@ bool CheckLongTextsWhole(Session& s);
 bool CheckLongPastesWhole(Session& s);
 bool CheckUnicodePastes(Session& s);
 bool CheckLongTextsInPlace(Session& s);
+bool CheckOlderControls(Session& s);
 bool CheckPictureOfMain(Session& s);
 
 bool CheckEnterInsertsLineBreak(Session& s);

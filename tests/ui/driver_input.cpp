@@ -50,13 +50,21 @@ void PressChord(WORD modifier, WORD key) {
   Settle();
 }
 
-void TypeLetters(const char* letters) {
+namespace {
+
+void SendLetters(const char* letters) {
   for (const char* c = letters; *c != '\0'; ++c) {
     const WORD key = (*c >= 'a' && *c <= 'z') ? static_cast<WORD>(*c - 'a' + 'A')
                                                : static_cast<WORD>(*c);
     SendKey(key, true);
     SendKey(key, false);
   }
+}
+
+}  // namespace
+
+void TypeLetters(const char* letters) {
+  SendLetters(letters);
   Settle();
 }
 
@@ -110,10 +118,18 @@ void MoveMouseTo(POINT at) {
 }
 
 void LeftClickAt(POINT at) {
+  ClickAndType(at, "");
+  Settle();
+}
+
+void ClickAndType(POINT at, const char* letters) {
+  // Wine's cursor position does not follow injected moves, and a drag that a click starts
+  // (on the dialog's body, or on a disabled button) would move the window by the difference.
+  SetCursorPos(at.x, at.y);
   SendMouse(0, at);
   SendMouse(MOUSEEVENTF_LEFTDOWN, at);
   SendMouse(MOUSEEVENTF_LEFTUP, at);
-  Settle();
+  SendLetters(letters);
 }
 
 void ClickToEnd(HWND field) {

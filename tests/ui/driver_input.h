@@ -29,6 +29,8 @@ bool PasteIntoEmptyField(HWND field, const std::wstring& text, bool withKeys);
 // subject to pointer acceleration and cannot hit an exact pixel.
 void MoveMouseTo(POINT at);
 void LeftClickAt(POINT at);
+// A click, then letters typed, sent at once without waiting for them to be handled.
+void ClickAndType(POINT at, const char* letters);
 // Clicks into an edit field and puts the caret at its end.
 void ClickToEnd(HWND field);
 // Presses at from, moves there in steps, releases at to.

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "common_controls.h"
+
 namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
@@ -42,9 +44,11 @@ LRESULT CALLBACK PlaintextFieldProc(HWND field, UINT message, WPARAM wParam, LPA
   // too. The key arrives as a key press and, on some systems, as a character as well.
   if ((message == WM_KEYDOWN || message == WM_CHAR) && wParam == VK_ESCAPE) return 0;
   if (message == kAskEdits) return static_cast<LRESULT>(edits);
-  if (message == WM_NCDESTROY) RemoveWindowSubclass(field, PlaintextFieldProc, id);
-  if (MayChangeText(message)) SetWindowSubclass(field, PlaintextFieldProc, id, edits + 1);
-  return DefSubclassProc(field, message, wParam, lParam);
+  if (message == WM_NCDESTROY)
+    CommonControls().removeWindowSubclass(field, PlaintextFieldProc, id);
+  if (MayChangeText(message))
+    CommonControls().setWindowSubclass(field, PlaintextFieldProc, id, edits + 1);
+  return CommonControls().defSubclassProc(field, message, wParam, lParam);
 }
 
 }  // namespace
@@ -55,7 +59,7 @@ void PreparePlaintextField(HWND field) {
   // The common controls subclass through the Unicode window procedure, which keeps the
   // field's text Unicode; an ANSI one would turn it into ANSI and replace what the code
   // page lacks before anyone could notice.
-  SetWindowSubclass(field, PlaintextFieldProc, kSubclassId, 0);
+  CommonControls().setWindowSubclass(field, PlaintextFieldProc, kSubclassId, 0);
 }
 
 DWORD_PTR PlaintextEdits(HWND field) {

@@ -5,6 +5,7 @@
 #include "dll_search.h"
 #include "main_dialog.h"
 #include "resource.h"
+#include "stack_guard.h"
 
 namespace {
 
@@ -26,8 +27,10 @@ int NoWindow() {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+// Unprotected by the stack guard, which it changes while its frame is live.
+[[gnu::no_stack_protector]] int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   ProtectDllSearch();
+  SeedStackGuard();
   // Before the first window, the Duplicate box included.
   if (!LoadCommonControls()) return NoWindow();
   if (AnotherCopyIsRunning()) {

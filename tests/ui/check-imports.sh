@@ -4,8 +4,8 @@
 # fail to start on a clean machine; any other DLL could be planted beside it), loads the
 # common controls at run time and asks them for their classes (Windows XP registers their
 # version 6 classes only then), declares the oldest Windows it runs on, and asks for the
-# loader's protections: ASLR, no execution of data, and no Remote Desktop compatibility
-# shims.
+# loader's protections: ASLR, no execution of data, no Remote Desktop compatibility shims,
+# and on 32-bit x86 no structured exception handlers in the image.
 # Usage: check-imports.sh <objdump> <program.exe> <Windows version, as 5.1>
 # The checks below are functions that check() calls by name.
 # shellcheck disable=SC2317
@@ -32,6 +32,7 @@ check() {
   if "$@"; then echo "ok       $label"; else echo "$failure  $label"; bad=1; fi
 }
 is_system_dll() { [[ ${1,,} =~ $system_dlls ]]; }
+imports_nothing_named() { ! grep -qw "$1" <<<"$header"; }
 looks_up() { grep -qaw "$1" "$exe"; }
 has_flag() { grep -qx "[[:space:]]*$1" <<<"$header"; }
 declared_version() {
@@ -40,7 +41,12 @@ declared_version() {
 
 for dll in "${dlls[@]}"; do check "$dll" FOREIGN is_system_dll "$dll"; done
 check "InitCommonControlsEx looked up at run time" MISSING looks_up InitCommonControlsEx
-for flag in DYNAMIC_BASE NX_COMPAT TERMINAL_SERVICE_AWARE; do check "$flag" MISSING has_flag "$flag"; done
+# libssp's stack guard set-up: it would load a cryptographic provider DLL before WinMain.
+check "no CryptAcquireContextA" PRESENT imports_nothing_named CryptAcquireContextA
+flags=(DYNAMIC_BASE NX_COMPAT TERMINAL_SERVICE_AWARE)
+# 64-bit Windows finds exception handlers in tables, where the flag means nothing.
+grep -q '^Magic.*(PE32)$' <<<"$header" && flags+=(NO_SEH)
+for flag in "${flags[@]}"; do check "$flag" MISSING has_flag "$flag"; done
 for field in OSystem Subsystem; do
   declared=$(declared_version "$field")
   check "$field version $declared, wanted $version" WRONG test "$declared" = "$version"

@@ -26,3 +26,20 @@ set(MDH_WIN32_WINNT 0x050${mdh_windows_minor})
 add_link_options(
   LINKER:--major-os-version,5,--minor-os-version,${mdh_windows_minor}
   LINKER:--major-subsystem-version,5,--minor-subsystem-version,${mdh_windows_minor})
+
+# Stack buffer overflows end the program before a return address or saved register that
+# they overwrote is used. The guard and the failure routine are the program's own
+# (ui/stack_guard.cpp), so MinGW's libssp, which the option also links, adds nothing to it;
+# other executables of the build (the test tools) take them from libssp.
+add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-fstack-protector-strong>)
+add_link_options(-fstack-protector-strong)
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  # 32-bit x86 only: the program registers no structured exception handler (its C++
+  # exceptions, none of which are thrown, use DWARF tables), so NO_SEH tells the loader that
+  # no handler may run from this image at all, which leaves an overwritten handler record
+  # nothing to point at.
+  add_link_options(LINKER:--no-seh)
+endif()
+# Not available with this toolchain: Control Flow Guard (GCC 12 and binutils 2.40 have no
+# -mguard=cf, nor a way to write the guard tables). Deliberately off: LARGEADDRESSAWARE,
+# which the 32-bit program does not need.

@@ -11,8 +11,10 @@ windows_pkgs=(cmake g++ g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w
   wine wine32:i386 wine64 wine32-preloader wine64-preloader qemu-user-static
   xvfb x11-utils imagemagick fonts-liberation)
 bench_pkgs=(cmake g++ g++-multilib libbenchmark-dev libssl-dev nettle-dev valgrind llvm-19)
-release_pkgs=(cmake g++ g++-mingw-w64-i686 binutils-mingw-w64-i686 git zip)
-lint_pkgs=(shellcheck)
+release_pkgs=(cmake g++ g++-mingw-w64-i686 binutils-mingw-w64-i686 git zip osslsigncode)
+# The test command's own: the script checker, and the release test's throwaway certificate
+# and look into the zip.
+check_pkgs=(shellcheck openssl unzip)
 
 pkgs=()
 case "$what" in
@@ -20,7 +22,7 @@ case "$what" in
   windows) pkgs=("${windows_pkgs[@]}") ;;
   bench) pkgs=("${bench_pkgs[@]}") ;;
   release) pkgs=("${release_pkgs[@]}") ;;
-  all) pkgs=("${native_pkgs[@]}" "${windows_pkgs[@]}" "${lint_pkgs[@]}") ;;
+  all) pkgs=("${native_pkgs[@]}" "${windows_pkgs[@]}" "${release_pkgs[@]}" "${check_pkgs[@]}") ;;
   *) echo "usage: $0 [native|windows|bench|release|all]" >&2; exit 2 ;;
 esac
 

@@ -1,11 +1,12 @@
 #include "dpi.h"
 
+#include "module_function.h"
+
 namespace {
 
 template <typename Function>
 Function UserFunction(const char* name) {
-  return reinterpret_cast<Function>(
-      reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("user32.dll"), name)));
+  return ModuleFunction<Function>(GetModuleHandleA("user32.dll"), name);
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include "app_title.h"
+#include "common_controls.h"
+#include "dll_search.h"
 #include "main_dialog.h"
 #include "resource.h"
+#include "stack_guard.h"
 
 namespace {
 
@@ -18,25 +19,25 @@ bool AnotherCopyIsRunning() {
   return GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
-// The manifest asks for version 6 of the common controls, whose edit, button and static
-// classes stand in for the system's own. Windows XP registers those classes only for a
-// program that loads the controls before its first window, and without them the dialog
-// cannot be created; later systems register them unasked.
-void LoadCommonControls() {
-  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&controls);
+// Ending without a word would look exactly like a program that never started.
+int NoWindow() {
+  MessageBoxA(nullptr, kNoWindowText, APP_TITLE, MB_ICONERROR);
+  return 0;
 }
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+// Unprotected by the stack guard, which it changes while its frame is live.
+[[gnu::no_stack_protector]] int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  ProtectDllSearch();
+  SeedStackGuard();
+  // Before the first window, the Duplicate box included.
+  if (!LoadCommonControls()) return NoWindow();
   if (AnotherCopyIsRunning()) {
     MessageBoxA(nullptr, kDuplicateText, kDuplicateCaption, MB_ICONERROR);
     return 0;
   }
-  LoadCommonControls();
-  // Ending without a word would look exactly like a program that never started.
   if (DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainDlgProc, 0) == -1)
-    MessageBoxA(nullptr, kNoWindowText, APP_TITLE, MB_ICONERROR);
+    return NoWindow();
   return 0;
 }

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "common_controls.h"
+
 namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
@@ -52,13 +54,13 @@ LRESULT CALLBACK PlaintextFieldProc(HWND field, UINT message, WPARAM wParam, LPA
   if (message == WM_NCDESTROY) {
     RemovePropA(field, kKeepsUnicode);
     RemovePropA(field, kBeforeEdit);
-    RemoveWindowSubclass(field, PlaintextFieldProc, id);
+    CommonControls().removeWindowSubclass(field, PlaintextFieldProc, id);
   }
   if (MayChangeText(message)) {
     RunBeforeEditHook(field);
-    SetWindowSubclass(field, PlaintextFieldProc, id, edits + 1);
+    CommonControls().setWindowSubclass(field, PlaintextFieldProc, id, edits + 1);
   }
-  return DefSubclassProc(field, message, wParam, lParam);
+  return CommonControls().defSubclassProc(field, message, wParam, lParam);
 }
 
 }  // namespace
@@ -72,7 +74,7 @@ void PreparePlaintextField(HWND field) {
   // The common controls subclass through the Unicode window procedure, which keeps the
   // field's text Unicode; an ANSI one would turn it into ANSI and replace what the code
   // page lacks before anyone could notice.
-  SetWindowSubclass(field, PlaintextFieldProc, kSubclassId, 0);
+  CommonControls().setWindowSubclass(field, PlaintextFieldProc, kSubclassId, 0);
 }
 
 DWORD_PTR PlaintextEdits(HWND field) {

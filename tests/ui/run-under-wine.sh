@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # Runs the UI driver against the program under Wine, in a virtual X display of its own.
 # Usage: run-under-wine.sh <ui_driver.exe> <MDHasher.exe> <build directory> [dpi] [locale]
+#                         [checks]
 # Leaves the pictures the driver takes as PNG files in <build directory>/pictures, or in
 # pictures-<dpi>dpi when a dpi other than the default 96 is asked for; that run uses a
 # prefix of its own whose display is set to that many dots per inch.
 # With a locale (ru_RU.UTF-8, say), Wine runs with that locale's ANSI code page and the
 # driver runs only the checks that depend on it; the pictures go to pictures-<locale>.
+# With checks (brief, say) and no locale, the driver runs only that set of its checks, and its
+# log goes to pictures-<checks>. MDH_DLL_OVERRIDES, when set, is added to WINEDLLOVERRIDES
+# once the prefix exists.
 set -euo pipefail
 # Nothing here reads the terminal; a Wine process that tried would stop the whole run when
 # it is in the background.
@@ -15,23 +19,26 @@ program=$(realpath "$2")
 build=$(realpath "$3")
 dpi=${4:-96}
 locale=${5:-}
+checks=${6:-all}
 
 here=$(dirname "$(realpath "$0")")
 # shellcheck source=../../scripts/wine-env.sh
 source "$here/../../scripts/wine-env.sh" "$build" "$dpi"
 
 pictures=$build/pictures$(dpi_suffix "$dpi")
-checks=all
 if [ -n "$locale" ]; then
   # Wine takes its ANSI code page from the locale, even one the system has not installed.
   export LC_ALL=$locale
   pictures=$build/pictures-${locale%%.*}
   checks=code-page
+elif [ "$checks" != all ]; then
+  pictures=$build/pictures-$checks
 fi
 rm -rf "$pictures"
 mkdir -p "$pictures"
 
 wine_prefix_ready
+[ -z "${MDH_DLL_OVERRIDES:-}" ] || WINEDLLOVERRIDES+=";$MDH_DLL_OVERRIDES"
 start_virtual_display
 trap stop_all EXIT
 trap 'exit 143' INT TERM

@@ -70,7 +70,7 @@ constexpr Check kBriefChecks[] = {
     {"MD2 button gives the RFC 1319 digests", CheckRfcVectorsMD2},
     {"About shows the six lines of its text", CheckAboutText},
     {"Finish returns with both fields unchanged", CheckAboutFinishReturns},
-    {"Cancel ends the program with exit code 0", CheckCancelExitsZero},
+    {"Cancel ends the program at once with exit code 0, during MD2 too", CheckCancelExitsZero},
 };
 
 template <size_t N>

@@ -192,16 +192,6 @@ bool CheckOlderControls(Session& s) {
 
 namespace {
 
-// Varied ASCII, in lines of 1000 characters or in one line. Wine's edit control takes in
-// lines of a few hundred characters or more fastest; a line of millions takes it seconds to
-// paint, or to find where a click falls.
-std::string LongAsciiText(size_t length, bool lines) {
-  std::string text(length, ' ');
-  for (size_t i = 0; i < length; ++i) text[i] = static_cast<char>('!' + i * 7 % 94);
-  for (size_t i = 998; lines && i + 1 < length; i += 1000) text.replace(i, 2, "\r\n");
-  return text;
-}
-
 // Watches the window from another thread while a command runs, as a user and the system's
 // test for a hung window do, and once the command shows its progress does what `during`
 // says, as a user who does not wait would.
@@ -219,7 +209,10 @@ struct Watch {
 DWORD WINAPI WatchWindow(void* param) {
   auto* watch = static_cast<Watch*>(param);
   HWND hash = GetDlgItem(watch->main, IDC_HASH);
-  const auto atWork = [&] { return ReadText(hash).rfind("Hashing: ", 0) == 0; };
+  const auto atWork = [&] {
+    const int percent = PercentShown(hash);
+    return percent >= 0 && percent < 100;
+  };
   bool acted = false;
   while (watch->done == 0) {
     const DWORD start = GetTickCount();
@@ -280,7 +273,7 @@ bool ButtonsAndFieldFree(HWND main) {
 }
 
 bool LongTextNamesWhatIsMissing(Session& s, HWND field, uint32_t missing) {
-  const std::string ascii = LongAsciiText(200000, true);
+  const std::string ascii = LongAsciiText(200000);
   std::wstring text(ascii.begin(), ascii.end());
   const std::wstring character =
       missing > 0xFFFF ? L"\U0001F600" : std::wstring(1, static_cast<wchar_t>(missing));
@@ -307,7 +300,7 @@ bool CheckLongTextsInPlace(Session& s) {
   bool ok = LongTextNamesWhatIsMissing(s, field, 0x200B);
   ok &= LongTextNamesWhatIsMissing(s, field, 0x1F600);
   // Long enough that MD2 takes a while after its progress shows, even on a fast machine.
-  const std::string text = LongAsciiText(16 << 20, true);
+  const std::string text = LongAsciiText(16 << 20);
   const DWORD pasted = GetTickCount();
   if (!Expect(PasteIntoEmptyField(field, std::wstring(text.begin(), text.end()), false),
               "cannot fill the clipboard"))

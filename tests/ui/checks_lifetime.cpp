@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "app_title.h"
@@ -44,20 +43,12 @@ bool StartFreshCopy(Session& s) {
                 WaitForDialog(s.program, "Duplicate", 0) != nullptr ? "yes" : "no");
 }
 
-// What the hash field shows, as a share done: -1 before any progress, 100 for a result.
-int PercentShown(HWND hash) {
-  const std::string text = ReadText(hash);
-  if (text.rfind("Hashing: ", 0) == 0) return std::atoi(text.c_str() + 9);
-  return text.size() == 32 ? 100 : -1;
-}
-
 // A real click on Cancel while MD2 of a long text runs; what the hash field shows until the
 // program has gone tells whether the command went on meanwhile.
 bool CancelledDuringMD2(Session& s) {
   HWND field = GetDlgItem(s.main, IDC_PLAINTEXT);
-  // Lines of 1000 characters, which Wine's edit control takes in fastest.
-  std::wstring text(16 << 20, L'c');
-  for (size_t i = 998; i + 1 < text.size(); i += 1000) text.replace(i, 2, L"\r\n");
+  const std::string ascii = LongAsciiText(16 << 20);
+  const std::wstring text(ascii.begin(), ascii.end());
   if (!Expect(PasteIntoEmptyField(field, text, false), "cannot fill the clipboard")) return false;
   WaitUntil([&] { return TextLengthOf(field) == text.size(); }, kStartTimeoutMs);
   HWND hash = GetDlgItem(s.main, IDC_HASH);

@@ -9,6 +9,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "app_title.h"
@@ -120,6 +121,19 @@ bool HaveMain(Session& session) {
   if (StartProgram(session.exe, "", &session.program))
     session.main = WaitForDialog(session.program, APP_TITLE, kStartTimeoutMs);
   return Expect(session.main != nullptr, "no main window to drive");
+}
+
+std::string LongAsciiText(size_t length) {
+  std::string text(length, ' ');
+  for (size_t i = 0; i < length; ++i) text[i] = static_cast<char>('!' + i * 7 % 94);
+  for (size_t i = 998; i + 1 < length; i += 1000) text.replace(i, 2, "\r\n");
+  return text;
+}
+
+int PercentShown(HWND hash) {
+  const std::string text = ReadText(hash);
+  if (text.rfind("Hashing: ", 0) == 0) return std::atoi(text.c_str() + 9);
+  return text.size() == 32 ? 100 : -1;
 }
 
 POINT CentredOnDesktop(HWND window) {

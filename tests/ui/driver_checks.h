@@ -21,6 +21,12 @@ bool ExpectText(const std::string& got, const std::string& want, const char* wha
 // Makes sure there is a main window to drive, starting a fresh copy if an earlier failure
 // ended the last one; false, with a note, if none comes up.
 bool HaveMain(Session& session);
+// Varied ASCII in lines of 1000 characters. Wine's edit control takes in lines of a few
+// hundred characters or more fastest; a line of millions takes it seconds to paint, or to
+// find where a click falls.
+std::string LongAsciiText(size_t length);
+// What the hash field shows, as a share done: -1 before any progress, 100 for a result.
+int PercentShown(HWND hash);
 // Where the centring rule puts window, given its present size.
 POINT CentredOnDesktop(HWND window);
 bool IsCentredOnDesktop(HWND window);

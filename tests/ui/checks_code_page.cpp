@@ -264,11 +264,13 @@ void ClickAboutAndType(HWND main) {
 
 void PressEscape(HWND) { PressKey(VK_ESCAPE); }  // then waits for it to be handled
 
-bool ButtonsAndFieldFree(HWND main) {
-  bool ok = true;
+// After a command: the text as it was, and the buttons and the field free again.
+bool LeftAsItWas(HWND main, size_t length) {
+  HWND field = GetDlgItem(main, IDC_PLAINTEXT);
+  bool ok = Expect(TextLengthOf(field) == length, "the text changed");
   for (int id : {IDC_MD2, IDC_MD5, IDC_ABOUT})
     ok &= Expect(IsWindowEnabled(GetDlgItem(main, id)) != FALSE, "button %d left disabled", id);
-  const LONG_PTR style = GetWindowLongPtrA(GetDlgItem(main, IDC_PLAINTEXT), GWL_STYLE);
+  const LONG_PTR style = GetWindowLongPtrA(field, GWL_STYLE);
   return ok & Expect((style & ES_READONLY) == 0, "the plaintext field left read-only");
 }
 
@@ -315,17 +317,18 @@ bool CheckLongTextsInPlace(Session& s) {
   ok &= ExpectText(ReadItemText(s.main, IDC_HASH), md5, "MD5 of 16 MB");
   if (!Expect(BringToFront(s.main), "the window would not come to the front")) return false;
   // Nothing typed or clicked during the command acts, then or later.
-  const Watch typed = WatchCommand(s.main, IDC_MD2, ClickAboutAndType,
-                                   s.pictureDir != nullptr ? std::string(s.pictureDir) + "\\busy.bmp" : "");
+  const std::string busyPicture =
+      s.pictureDir != nullptr ? std::string(s.pictureDir) + "\\busy.bmp" : "";
+  const Watch typed = WatchCommand(s.main, IDC_MD2, ClickAboutAndType, busyPicture);
   ok &= ExpectText(ReadItemText(s.main, IDC_HASH), md2, "MD2 of 16 MB");
   ok &= Expect(typed.answered, "the window answered nothing while MD2 ran") &
         Expect(typed.sawProgress, "the hash field never showed the command at work") &
         Expect(typed.busyAfter, "MD2 ended before the clicks and keys were handled");
   ok &= Expect(WaitForDialog(s.program, "", 1000, s.main) == nullptr, "About opened") &
-        Expect(TextLengthOf(field) == text.size(), "the text changed") & ButtonsAndFieldFree(s.main);
+        LeftAsItWas(s.main, text.size());
   // Escape stops it, without a digest.
   const Watch stopped = WatchCommand(s.main, IDC_MD2, PressEscape);
   ok &= ExpectText(ReadItemText(s.main, IDC_HASH), "Hashing stopped: no digest", "after Escape");
   return ok & Expect(stopped.busyAfter == false, "MD2 went on after Escape") &
-         Expect(TextLengthOf(field) == text.size(), "the text changed") & ButtonsAndFieldFree(s.main);
+         LeftAsItWas(s.main, text.size());
 }

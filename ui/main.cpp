@@ -13,10 +13,14 @@ constexpr char kDuplicateText[] = "Another copy of this program is already runni
 constexpr char kDuplicateCaption[] = "Duplicate";
 constexpr char kNoWindowText[] = "The program's window could not be created.";
 
-// The handle is deliberately never closed: the name must stay taken until the process ends.
+// The running copy never closes its handle: the name stays taken until the process ends. A
+// duplicate gives the name up at once, before its box, which the user may leave open: a
+// box left standing after the first copy has gone must not keep out every later start.
 bool AnotherCopyIsRunning() {
-  CreateMutexA(nullptr, FALSE, APP_TITLE);
-  return GetLastError() == ERROR_ALREADY_EXISTS;
+  HANDLE mutex = CreateMutexA(nullptr, FALSE, APP_TITLE);
+  const bool another = GetLastError() == ERROR_ALREADY_EXISTS;
+  if (another && mutex != nullptr) CloseHandle(mutex);
+  return another;
 }
 
 // Ending without a word would look exactly like a program that never started.

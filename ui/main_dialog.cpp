@@ -51,6 +51,9 @@ void OnCommandDuringLongCommand(HWND window, WORD id) {
 }
 
 void OnMainCommand(HWND window, WPARAM wParam) {
+  // Disabled, the dialog sits under the About box; a command that another program sends it
+  // then would open a second box, or hash beneath the first.
+  if (!IsWindowEnabled(window)) return;
   const WORD id = LOWORD(wParam);
   if (LongCommandRunning()) {
     OnCommandDuringLongCommand(window, id);

@@ -6,11 +6,13 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app_title.h"
 #include "driver_capture.h"
 #include "driver_checks.h"
+#include "driver_input.h"
 #include "resource.h"
 
 namespace {
@@ -95,6 +97,30 @@ PictureCount CountPictures(HWND dialog) {
   return count;
 }
 
+BOOL CALLBACK CountOwned(HWND window, LPARAM param) {
+  auto* count = reinterpret_cast<std::pair<HWND, int>*>(param);
+  if (GetWindow(window, GW_OWNER) == count->first && IsWindowVisible(window)) count->second++;
+  return TRUE;
+}
+
+int OwnedWindows(HWND owner) {
+  std::pair<HWND, int> count = {owner, 0};
+  EnumWindows(CountOwned, reinterpret_cast<LPARAM>(&count));
+  return count.second;
+}
+
+// Commands that another program sends the main window beneath the box do nothing: neither
+// a second box, nor a hash beneath this one.
+bool IgnoresCommandsBeneath(HWND main) {
+  WriteItemText(main, IDC_HASH, "");
+  for (WORD id : {IDC_ABOUT, IDC_MD2})
+    PostMessageA(main, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+  Settle();
+  const int boxes = OwnedWindows(main);
+  return Expect(boxes == 1, "%d boxes open over the main window", boxes) &
+         ExpectText(ReadItemText(main, IDC_HASH), "", "the hash field, with About open");
+}
+
 bool ClosesBackToMain(Session& s, HWND about, const Fields& before) {
   bool ok = Expect(WaitForWindowGone(about, kTimeoutMs), "the About box stayed open");
   ok &= Expect(WaitUntil([&] { return IsWindowEnabled(s.main) != FALSE; }, kTimeoutMs),
@@ -145,7 +171,8 @@ bool CheckAboutText(Session& s) {
          Expect(lines[2].find("Rivest") != std::string::npos, "line 3 does not credit Rivest") &
          ExpectText(lines[3], "", "line 4") &
          Expect(!lines[4].empty() && !lines[5].empty(), "lines 5 and 6 are empty") &
-         Expect(!IsWindowEnabled(s.main), "the main window is not disabled under About");
+         Expect(!IsWindowEnabled(s.main), "the main window is not disabled under About") &
+         IgnoresCommandsBeneath(s.main);
 }
 
 bool CheckAboutCentredAfterDrag(Session& s) {

@@ -45,7 +45,7 @@ constexpr Check kChecks[] = {
     {"screen readers name both fields, and Tab visits all in order", CheckFieldNamesAndTabOrder},
     {"Alt+5, Alt+2 and Alt+A press their buttons", CheckMnemonics},
     {"a left drag on a free area or a label moves the window", CheckDragMovesWindow},
-    {"About shows the six lines of its text", CheckAboutText},
+    {"About shows the six lines of its text, and holds off commands", CheckAboutText},
     {"About is centred on the desktop after a drag", CheckAboutCentredAfterDrag},
     {"About lays out cleanly", CheckAboutLayout},
     {"About shows its banner and icon", CheckAboutPictures},

@@ -39,6 +39,24 @@ bool MayChangeText(UINT message) {
   }
 }
 
+bool OnlyCtrlHeld() {
+  return GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0 && GetKeyState(VK_SHIFT) >= 0;
+}
+
+// Windows' multi-line edit control ignores Ctrl+A. The key itself reaches the field whatever
+// the dialog manager makes of the character it becomes, so it is answered here, and that
+// character (^A) is dropped rather than typed. A read-only field is left to the control.
+bool SelectAllOnCtrlA(HWND field, UINT message, WPARAM wParam) {
+  constexpr WPARAM kCtrlACharacter = 1;
+  const bool key = message == WM_KEYDOWN && wParam == 'A';
+  const bool character = message == WM_CHAR && wParam == kCtrlACharacter;
+  if ((!key && !character) || !OnlyCtrlHeld() ||
+      (GetWindowLongPtrW(field, GWL_STYLE) & ES_READONLY) != 0)
+    return false;
+  if (key) SendMessageW(field, EM_SETSEL, 0, -1);
+  return true;
+}
+
 void RunBeforeEditHook(HWND field) {
   const auto* hook = static_cast<const BeforeEdit*>(RemovePropA(field, kBeforeEdit));
   if (hook != nullptr) hook->call(hook->context);
@@ -50,6 +68,7 @@ LRESULT CALLBACK PlaintextFieldProc(HWND field, UINT message, WPARAM wParam, LPA
   // throw the typed text away; everywhere else in this dialog Escape does nothing, so here
   // too. The key arrives as a key press and, on some systems, as a character as well.
   if ((message == WM_KEYDOWN || message == WM_CHAR) && wParam == VK_ESCAPE) return 0;
+  if (SelectAllOnCtrlA(field, message, wParam)) return 0;
   if (message == kAskEdits) return static_cast<LRESULT>(edits);
   if (message == WM_NCDESTROY) {
     RemovePropA(field, kKeepsUnicode);

@@ -3,7 +3,8 @@
 
 #include <windows.h>
 
-// Makes the field keep any text whole and ignore Escape; called once the dialog exists.
+// Makes the field keep any text whole, ignore Escape and select all on Ctrl+A; called once
+// the dialog exists.
 void PreparePlaintextField(HWND field);
 
 // Counts the messages after which the field may hold another text: two equal counts mean

@@ -118,8 +118,13 @@ bool CheckEnterInsertsLineBreak(Session& s) {
   PressKey(VK_RETURN);
   TypeLetters("c");
   WaitForText(plaintext, "ab\r\nc");
-  return ExpectText(ReadText(plaintext), "ab\r\nc", "plaintext") &
-         ExpectText(ReadItemText(s.main, IDC_HASH), digest, "hash field after Enter") &
+  bool ok = ExpectText(ReadText(plaintext), "ab\r\nc", "plaintext") &
+            ExpectText(ReadItemText(s.main, IDC_HASH), digest, "hash field after Enter");
+  // Ctrl+A selects it all, and what is typed next replaces it.
+  PressChord(VK_CONTROL, 'A');
+  TypeLetters("d");
+  WaitForText(plaintext, "d");
+  return ok & ExpectText(ReadText(plaintext), "d", "plaintext after Ctrl+A and d") &
          Expect(IsRunning(s.program), "the program ended");
 }
 

@@ -21,6 +21,31 @@ bool CanBorrow(HLOCAL buffer, uint32_t units) {
   return terminated;
 }
 
+// ANSI bytes read as UTF-16 pair up two bytes a unit, so a text of two bytes or more parts
+// from the field's own at its first unit; a match over this many is no accident.
+constexpr uint32_t kComparedUnits = 64;
+
+// Whether the lent buffer holds the field's text as UTF-16. The version 6 edit control keeps
+// it so, even in an ANSI dialog; the older one keeps an ANSI dialog's text as ANSI bytes, and
+// the program gets that one wherever its manifest is not honoured (on XP an
+// MDHasher.exe.manifest file beside it wins). Which window procedure the field has says
+// nothing sure about it, since a compatibility shim or another program's hook may have put
+// its own in place. GetWindowTextW gives the text as UTF-16 in every case, and the buffer's
+// first units must be the same.
+bool HoldsFieldText(HWND field, HLOCAL buffer, uint32_t units) {
+  const uint32_t compared = units < kComparedUnits ? units : kComparedUnits;
+  wchar_t expected[kComparedUnits + 1] = {};
+  bool same = static_cast<uint32_t>(GetWindowTextW(field, expected, kComparedUnits + 1)) >=
+              compared;
+  if (same) {
+    const auto* text = static_cast<const wchar_t*>(LocalLock(buffer));
+    same = text != nullptr && std::memcmp(text, expected, compared * sizeof(wchar_t)) == 0;
+    LocalUnlock(buffer);
+  }
+  MD_memset(expected, 0, sizeof expected);
+  return same;
+}
+
 // The field's text as UTF-16, whatever the control keeps: GetWindowTextW converts an ANSI
 // control's text. nullptr when there is no memory for it.
 wchar_t* CopyOfText(HWND field, uint32_t* units) {
@@ -87,15 +112,12 @@ bool OpenFieldText(HWND field, FieldText* text) {
   text->edits = PlaintextEdits(field);
   text->hook = {NoteTextBefore, text};
   text->units = static_cast<uint32_t>(GetWindowTextLengthW(field));
-  // Only the version 6 control's buffer is sure to hold UTF-16. The older control's holds an
-  // ANSI dialog's text as ANSI bytes, and for a short text neither the size nor the
-  // terminator tells the two apart: "abc" read as UTF-16 is U+6261 and more.
-  if (PlaintextKeepsUnicode(field)) {
-    HLOCAL buffer = LentBuffer(field);
-    if (CanBorrow(buffer, text->units)) {
-      text->lent = buffer;
-      return true;
-    }
+  // For a short text neither the size nor the terminator tells UTF-16 from ANSI bytes: "abc"
+  // read as UTF-16 is U+6261 and more.
+  HLOCAL buffer = LentBuffer(field);
+  if (CanBorrow(buffer, text->units) && HoldsFieldText(field, buffer, text->units)) {
+    text->lent = buffer;
+    return true;
   }
   text->copy = CopyOfText(field, &text->units);
   return text->copy != nullptr;

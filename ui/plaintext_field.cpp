@@ -10,7 +10,6 @@ constexpr UINT_PTR kSubclassId = 1;
 // Asked of the subclass, which keeps the count of edits in its own data: setting the subclass
 // again updates that data.
 constexpr UINT kAskEdits = WM_APP + 1;
-constexpr char kKeepsUnicode[] = "MDHasher.KeepsUnicode";
 constexpr char kBeforeEdit[] = "MDHasher.BeforeEdit";
 
 // Everything that can put other text into an edit control: typing and keys (Delete, Shift+
@@ -71,7 +70,6 @@ LRESULT CALLBACK PlaintextFieldProc(HWND field, UINT message, WPARAM wParam, LPA
   if (SelectAllOnCtrlA(field, message, wParam)) return 0;
   if (message == kAskEdits) return static_cast<LRESULT>(edits);
   if (message == WM_NCDESTROY) {
-    RemovePropA(field, kKeepsUnicode);
     RemovePropA(field, kBeforeEdit);
     CommonControls().removeWindowSubclass(field, PlaintextFieldProc, id);
   }
@@ -87,9 +85,6 @@ LRESULT CALLBACK PlaintextFieldProc(HWND field, UINT message, WPARAM wParam, LPA
 void PreparePlaintextField(HWND field) {
   // Without this the control keeps only the first 30000 or so characters of a paste.
   SendMessageA(field, EM_SETLIMITTEXT, 0, 0);
-  // Asked before the subclass: the window is Unicode from then on, whatever the control
-  // keeps.
-  if (IsWindowUnicode(field)) SetPropA(field, kKeepsUnicode, reinterpret_cast<HANDLE>(1));
   // The common controls subclass through the Unicode window procedure, which keeps the
   // field's text Unicode; an ANSI one would turn it into ANSI and replace what the code
   // page lacks before anyone could notice.
@@ -108,8 +103,6 @@ void SetPlaintextReadOnly(HWND field, bool readOnly) {
   SendMessageW(field, EM_SETREADONLY, readOnly, 0);
   if (!due) ValidateRect(field, nullptr);
 }
-
-bool PlaintextKeepsUnicode(HWND field) { return GetPropA(field, kKeepsUnicode) != nullptr; }
 
 void CallBeforeNextEdit(HWND field, const BeforeEdit* hook) {
   if (hook == nullptr)

@@ -15,13 +15,6 @@ DWORD_PTR PlaintextEdits(HWND field);
 // colours of an editable field in both states.
 void SetPlaintextReadOnly(HWND field, bool readOnly);
 
-// Whether the field keeps its text as UTF-16, so that the buffer it lends holds that text.
-// The version 6 edit control does, even in an ANSI dialog. The older one keeps an ANSI
-// dialog's text in the ANSI code page, and the program gets it wherever its manifest is not
-// honoured: on XP an MDHasher.exe.manifest file beside it wins, and later systems can be set
-// to prefer such files.
-bool PlaintextKeepsUnicode(HWND field);
-
 // Called once, just before the field handles the next message that may change its text,
 // while the text is still the one before it.
 struct BeforeEdit {

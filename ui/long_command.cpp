@@ -1,5 +1,6 @@
 #include "long_command.h"
 
+#include "parked_focus.h"
 #include "plaintext_field.h"
 #include "resource.h"
 
@@ -27,25 +28,17 @@ void ShowProgress(LongCommand* command, uint64_t done, uint64_t total) {
   SetDlgItemTextA(command->dialog, IDC_HASH, text);
 }
 
-void SetLocked(LongCommand* command, bool locked) {
-  const HWND focus = GetFocus();
+// The hash field takes the focus from a button about to be disabled: it stays enabled, and
+// it shows the progress, which a screen reader then reads.
+void SetLocked(HWND dialog, bool locked) {
+  const HWND holder = locked ? FocusHolder(dialog) : nullptr;
   for (const int id : kLockedButtons) {
-    HWND button = GetDlgItem(command->dialog, id);
-    if (locked && button == focus) command->focusBefore = button;
+    HWND button = GetDlgItem(dialog, id);
+    if (button == holder) ParkFocus(dialog, button, GetDlgItem(dialog, IDC_HASH));
     EnableWindow(button, !locked);
   }
-  SetPlaintextReadOnly(GetDlgItem(command->dialog, IDC_PLAINTEXT), locked);
-}
-
-// A disabled window loses the focus; the button that had it gets it back, unless the user
-// has since put it elsewhere or gone to another window.
-void RestoreFocus(const LongCommand& command) {
-  const HWND focus = GetFocus();
-  if (command.focusBefore == nullptr || GetActiveWindow() != command.dialog ||
-      (focus != nullptr && focus != command.dialog))
-    return;
-  SendMessageA(command.dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(command.focusBefore),
-               TRUE);
+  SetPlaintextReadOnly(GetDlgItem(dialog, IDC_PLAINTEXT), locked);
+  if (!locked) GiveBackFocus(dialog);
 }
 
 // A window may set the cursor only while the cursor is over it: the window under the cursor,
@@ -61,8 +54,8 @@ void RefreshCursor(HWND dialog) {
                MAKELPARAM(hit, WM_MOUSEMOVE));
 }
 
-// Wherever the focus is: the plaintext field keeps Escape from the dialog manager, and with
-// the focus on none (the button pressed is disabled) keys arrive as system keys.
+// Wherever the focus is: the plaintext field keeps Escape from the dialog manager, and where
+// no control has the focus, keys arrive as system keys.
 bool IsEscape(const MSG& message) {
   constexpr LPARAM kAltDown = LPARAM{1} << 29;
   return message.wParam == VK_ESCAPE &&
@@ -72,7 +65,7 @@ bool IsEscape(const MSG& message) {
 
 void StartShowing(LongCommand* command) {
   command->showing = true;
-  SetLocked(command, true);
+  SetLocked(command->dialog, true);
   RefreshCursor(command->dialog);
 }
 
@@ -106,7 +99,7 @@ void HandleQueue(LongCommand* command) {
 
 void BeginLongCommand(LongCommand* command, HWND dialog) {
   const DWORD now = GetTickCount();
-  *command = {dialog, now, now, false, -1, nullptr, CommandEnd::None};
+  *command = {dialog, now, now, false, -1, CommandEnd::None};
   g_running = command;
 }
 
@@ -127,8 +120,7 @@ void EndLongCommand(LongCommand* command) {
   g_running = nullptr;
   // A dialog that is closing is left as it is.
   if (command->showing && command->end != CommandEnd::Closed) {
-    SetLocked(command, false);
-    RestoreFocus(*command);
+    SetLocked(command->dialog, false);
     RefreshCursor(command->dialog);
   }
   *command = {};

@@ -18,7 +18,6 @@ struct LongCommand {
   DWORD lastBreak;
   bool showing;
   int32_t percentShown;
-  HWND focusBefore;  // the button that had the focus when it was disabled
   CommandEnd end;
 };
 

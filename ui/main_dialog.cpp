@@ -6,6 +6,7 @@
 #include "dpi.h"
 #include "hash_command.h"
 #include "long_command.h"
+#include "parked_focus.h"
 #include "plaintext_field.h"
 #include "resource.h"
 #include "window_placement.h"
@@ -108,6 +109,13 @@ INT_PTR CALLBACK MainDlgProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       break;
     case WM_CLOSE:
       CloseMain(window);
+      break;
+    case WM_ACTIVATE:
+      // TRUE, with a result of 0, keeps the dialog manager from setting the focus again.
+      if (SetFocusOnActivate(window, wParam)) {
+        SetWindowLongPtrA(window, DWLP_MSGRESULT, 0);
+        return TRUE;
+      }
       break;
     case WM_SETCURSOR:
       // TRUE keeps the system from setting its own cursor.

@@ -196,19 +196,21 @@ namespace {
 // test for a hung window do, and once the command shows its progress does what `during`
 // says, as a user who does not wait would.
 struct Watch {
-  HWND main;
-  void (*during)(HWND main);
+  Session* session;
+  void (*during)(Session& s);
   std::string picture;  // of the window at work, where given
   volatile LONG done;
   bool answered;     // the window answered a message before the command ended
   bool sawProgress;  // the hash field showed the command at work
   bool busyAfter;    // and still did after `during`
   DWORD longestMs;
+  DWORD duringMs;
 };
 
 DWORD WINAPI WatchWindow(void* param) {
   auto* watch = static_cast<Watch*>(param);
-  HWND hash = GetDlgItem(watch->main, IDC_HASH);
+  HWND main = watch->session->main;
+  HWND hash = GetDlgItem(main, IDC_HASH);
   const auto atWork = [&] {
     const int percent = PercentShown(hash);
     return percent >= 0 && percent < 100;
@@ -218,15 +220,17 @@ DWORD WINAPI WatchWindow(void* param) {
     const DWORD start = GetTickCount();
     DWORD_PTR ignored = 0;
     const bool answered =
-        SendMessageTimeoutA(watch->main, WM_NULL, 0, 0, SMTO_NORMAL, kTimeoutMs, &ignored) != 0;
+        SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_NORMAL, kTimeoutMs, &ignored) != 0;
     const DWORD took = GetTickCount() - start;
     if (took > watch->longestMs) watch->longestMs = took;
     if (answered && watch->done == 0) watch->answered = true;
     watch->sawProgress |= atWork();
     if (watch->sawProgress && !acted && watch->during != nullptr) {
       acted = true;
-      if (!watch->picture.empty()) SaveWindowPicture(watch->main, watch->picture.c_str());
-      watch->during(watch->main);
+      if (!watch->picture.empty()) SaveWindowPicture(main, watch->picture.c_str());
+      const DWORD start = GetTickCount();
+      watch->during(*watch->session);
+      watch->duringMs = GetTickCount() - start;
       watch->busyAfter = atWork();
     }
     Sleep(10);
@@ -235,8 +239,10 @@ DWORD WINAPI WatchWindow(void* param) {
 }
 
 // Runs a command by its button and watches it.
-Watch WatchCommand(HWND main, int button, void (*during)(HWND), const std::string& picture = "") {
-  Watch watch = {main, during, picture, 0, false, false, false, 0};
+Watch WatchCommand(Session& s, int button, void (*during)(Session&),
+                   const std::string& picture = "") {
+  HWND main = s.main;
+  Watch watch = {&s, during, picture, 0, false, false, false, 0, 0};
   HANDLE watcher = CreateThread(nullptr, 0, WatchWindow, &watch, 0, nullptr);
   const DWORD start = GetTickCount();
   Click(main, button);
@@ -252,7 +258,8 @@ Watch WatchCommand(HWND main, int button, void (*during)(HWND), const std::strin
 // Clicks into the plaintext field and types there, and clicks About; then messages that
 // change nothing, as another program might send them. Those are answered in the breaks
 // after the clicks and keys have been handled.
-void ClickAboutAndType(HWND main) {
+void ClickAboutAndType(Session& s) {
+  HWND main = s.main;
   HWND field = GetDlgItem(main, IDC_PLAINTEXT);
   ClickAndType(CentreOf(field), "xyz");
   ClickAndType(CentreOf(GetDlgItem(main, IDC_ABOUT)), "");
@@ -262,7 +269,7 @@ void ClickAboutAndType(HWND main) {
                         SMTO_NORMAL, kTimeoutMs, &ignored);
 }
 
-void PressEscape(HWND) { PressKey(VK_ESCAPE); }  // then waits for it to be handled
+void PressEscape(Session&) { PressKey(VK_ESCAPE); }  // then waits for it to be handled
 
 // After a command: the text as it was, and the buttons and the field free again.
 bool LeftAsItWas(HWND main, size_t length) {
@@ -272,6 +279,54 @@ bool LeftAsItWas(HWND main, size_t length) {
     ok &= Expect(IsWindowEnabled(GetDlgItem(main, id)) != FALSE, "button %d left disabled", id);
   const LONG_PTR style = GetWindowLongPtrA(field, GWL_STYLE);
   return ok & Expect((style & ES_READONLY) == 0, "the plaintext field left read-only");
+}
+
+// Another window the user goes to while a command runs: the box of a second copy of the
+// program, started meanwhile.
+Program g_second = {};
+HWND g_box = nullptr;
+bool g_focusHeld = false;  // on an enabled control of the dialog whenever it was looked at
+
+bool FocusOnEnabledControl(HWND main) {
+  HWND focus = FocusIn(main);
+  return focus != nullptr && IsChild(main, focus) && IsWindowEnabled(focus);
+}
+
+void GoToDuplicate(Session& s) {
+  g_focusHeld = FocusOnEnabledControl(s.main);
+  if (StartProgram(s.exe, "", &g_second))
+    g_box = WaitForDialog(g_second, "Duplicate", kTimeoutMs);
+  WaitUntil([&] { return GetForegroundWindow() != s.main; }, kTimeoutMs);
+}
+
+void CloseDuplicate() {
+  if (g_box != nullptr) ClickLater(g_box, IDOK);
+  DWORD code = 0;
+  WaitForExit(&g_second, kTimeoutMs, &code);
+  EndProgram(&g_second);
+  g_box = nullptr;
+}
+
+void GoToDuplicateAndBack(Session& s) {
+  GoToDuplicate(s);
+  CloseDuplicate();
+  BringToFront(s.main);
+  Settle();
+  g_focusHeld &= FocusOnEnabledControl(s.main);
+}
+
+// Once the command has ended, and the user is back: the button pressed has the focus again,
+// and a key typed changes nothing. A plaintext selected whole behind the user's back would be
+// replaced by it.
+bool FocusGivenBack(Session& s, size_t length) {
+  CloseDuplicate();
+  bool ok = Expect(BringToFront(s.main), "the window would not come to the front");
+  Settle();
+  HWND focus = FocusIn(s.main);
+  ok &= Expect(focus == GetDlgItem(s.main, IDC_MD2), "the focus is on control %d, not on MD2",
+               GetDlgCtrlID(focus));
+  TypeLetters("q");
+  return ok & LeftAsItWas(s.main, length);
 }
 
 bool LongTextNamesWhatIsMissing(Session& s, HWND field, uint32_t missing) {
@@ -319,16 +374,26 @@ bool CheckLongTextsInPlace(Session& s) {
   // Nothing typed or clicked during the command acts, then or later.
   const std::string busyPicture =
       s.pictureDir != nullptr ? std::string(s.pictureDir) + "\\busy.bmp" : "";
-  const Watch typed = WatchCommand(s.main, IDC_MD2, ClickAboutAndType, busyPicture);
+  const Watch typed = WatchCommand(s, IDC_MD2, ClickAboutAndType, busyPicture);
   ok &= ExpectText(ReadItemText(s.main, IDC_HASH), md2, "MD2 of 16 MB");
   ok &= Expect(typed.answered, "the window answered nothing while MD2 ran") &
         Expect(typed.sawProgress, "the hash field never showed the command at work") &
         Expect(typed.busyAfter, "MD2 ended before the clicks and keys were handled");
   ok &= Expect(WaitForDialog(s.program, "", 1000, s.main) == nullptr, "About opened") &
         LeftAsItWas(s.main, text.size());
+  // Away to another window and back while it runs, or back only once it has ended.
+  for (void (*away)(Session&) : {GoToDuplicateAndBack, GoToDuplicate}) {
+    const Watch watch = WatchCommand(s, IDC_MD2, away);
+    const char* where = away == GoToDuplicate ? "away" : "away and back";
+    std::printf("  %s in %lu ms\n", where, watch.duringMs);
+    ok &= ExpectText(ReadItemText(s.main, IDC_HASH), md2, "MD2 with the user away") &
+          Expect(watch.busyAfter, "MD2 ended before the user was %s", where) &
+          Expect(g_focusHeld, "during MD2 the focus left the dialog's enabled controls") &
+          FocusGivenBack(s, text.size());
+  }
   // Escape stops it, without a digest.
-  const Watch stopped = WatchCommand(s.main, IDC_MD2, PressEscape);
+  const Watch stopped = WatchCommand(s, IDC_MD2, PressEscape);
   ok &= ExpectText(ReadItemText(s.main, IDC_HASH), "Hashing stopped: no digest", "after Escape");
   return ok & Expect(stopped.busyAfter == false, "MD2 went on after Escape") &
-         LeftAsItWas(s.main, text.size());
+         FocusGivenBack(s, text.size());
 }

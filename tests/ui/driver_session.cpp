@@ -119,6 +119,13 @@ HWND FindOtherWindow(const Program& program, HWND except) {
   return search.found;
 }
 
+HWND FocusIn(HWND window) {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+  return info.hwndFocus;
+}
+
 std::string ReadText(HWND window) {
   return ReadTextWith<char>(window, SendMessageTimeoutA, "<no answer>");
 }

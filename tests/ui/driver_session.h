@@ -32,6 +32,10 @@ bool WaitForWindowGone(HWND window, uint32_t timeoutMs);
 // Any visible top-level window of the process other than except.
 HWND FindOtherWindow(const Program& program, HWND except);
 
+// The window with the keyboard focus in the thread that owns window; nullptr if none, as
+// while that thread has no active window.
+HWND FocusIn(HWND window);
+
 std::string ReadText(HWND window);
 // The length of the text in UTF-16 units, without reading the text itself.
 size_t TextLengthOf(HWND window);

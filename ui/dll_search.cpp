@@ -18,6 +18,8 @@ constexpr const wchar_t* kLoadedByName[] = {
     L"version.dll",    // file versions; not a KnownDLL from Windows 7 on
     L"cryptbase.dll",  // where advapi32 forwards RtlGenRandom on Windows 7 (stack_guard.cpp)
     L"uxtheme.dll",    // the visual styles that version 6 of the common controls draws
+    L"oleacc.dll",     // Active Accessibility, when a screen reader asks a control about itself
+    L"winmm.dll",      // the sounds of the common controls
 };
 
 // The full path of a DLL in the system folder (SysWOW64 for a 32-bit program on 64-bit

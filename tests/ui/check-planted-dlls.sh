@@ -2,7 +2,8 @@
 # Plants copies of a marker DLL beside a copy of the program, under the names of DLLs that
 # the system's own DLLs load by name and that are not KnownDLLs on every Windows, in a
 # folder that is the current one as well, and has Wine load them native first, as Windows
-# loads such a DLL. The UI driver then uses the program briefly, and no marker may have run.
+# loads such a DLL. The UI driver then uses the program briefly, asking for its fields as a
+# screen reader does too, and no marker may have run.
 # Afterwards a probe without the program's protections loads the same names from that
 # folder, and every marker must run then: otherwise this test could not have seen one.
 # Usage: check-planted-dlls.sh <ui_driver.exe> <MDHasher.exe> <marker.dll> <probe.exe>
@@ -19,7 +20,7 @@ here=$(dirname "$(realpath "$0")")
 # Not version.dll: Wine's own user32 imports it, before the program starts, which Windows'
 # user32 does not. comctl32.dll is loaded by the program itself, and must come from the
 # side-by-side store.
-names=(uxtheme msimg32 dwmapi usp10 cryptbase comctl32)
+names=(uxtheme msimg32 dwmapi usp10 cryptbase oleacc winmm comctl32)
 folder=$build/planted-dlls
 rm -rf "$folder"
 mkdir -p "$folder"

@@ -71,7 +71,8 @@ constexpr Check kBriefChecks[] = {
     {"starts with stray arguments, titled and captionless", CheckStartsWithStrayArguments},
     {"MD5 button gives the RFC 1321 digests", CheckRfcVectorsMD5},
     {"MD2 button gives the RFC 1319 digests", CheckRfcVectorsMD2},
-    {"About shows the six lines of its text", CheckAboutText},
+    {"screen readers name both fields, and Tab visits all in order", CheckFieldNamesAndTabOrder},
+    {"About shows the six lines of its text, and holds off commands", CheckAboutText},
     {"Finish returns with both fields unchanged", CheckAboutFinishReturns},
     {"Cancel ends the program at once with exit code 0, during MD2 too", CheckCancelExitsZero},
 };

@@ -13,10 +13,14 @@ ParkedFocus g_focus = {};
 
 bool IsActive(HWND dialog) { return GetActiveWindow() == dialog; }
 
+HWND FocusedControl(HWND dialog) {
+  HWND focus = GetFocus();
+  return IsChild(dialog, focus) ? focus : nullptr;
+}
+
 // The dialog manager remembers the focus only where it is one of the dialog's controls.
 void NoteFocusOnLeaving(HWND dialog) {
-  HWND focus = GetFocus();
-  if (focus != nullptr && IsChild(dialog, focus)) g_focus.onLeaving = focus;
+  if (HWND focus = FocusedControl(dialog)) g_focus.onLeaving = focus;
 }
 
 void Unpark() { g_focus = {g_focus.onLeaving, nullptr, nullptr, false}; }
@@ -38,9 +42,7 @@ HWND FocusOnReturn() {
 }  // namespace
 
 HWND FocusHolder(HWND dialog) {
-  if (!IsActive(dialog)) return g_focus.onLeaving;
-  HWND focus = GetFocus();
-  return focus != nullptr && IsChild(dialog, focus) ? focus : nullptr;
+  return IsActive(dialog) ? FocusedControl(dialog) : g_focus.onLeaving;
 }
 
 void ParkFocus(HWND dialog, HWND from, HWND to) {

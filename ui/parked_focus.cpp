@@ -13,6 +13,13 @@ ParkedFocus g_focus = {};
 
 bool IsActive(HWND dialog) { return GetActiveWindow() == dialog; }
 
+// The dialog manager's own move, which keeps the default button right: a push button given the
+// focus becomes the one that Enter presses. It selects all of an edit field's text, which here
+// can only be the read-only hash field's.
+void MoveFocus(HWND dialog, HWND to) {
+  SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(to), TRUE);
+}
+
 HWND FocusedControl(HWND dialog) {
   HWND focus = GetFocus();
   return IsChild(dialog, focus) ? focus : nullptr;
@@ -47,8 +54,7 @@ HWND FocusHolder(HWND dialog) {
 
 void ParkFocus(HWND dialog, HWND from, HWND to) {
   g_focus = {g_focus.onLeaving, from, to, false};
-  // The dialog manager's own move, which keeps the look of the default button right.
-  if (IsActive(dialog)) SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(to), TRUE);
+  if (IsActive(dialog)) MoveFocus(dialog, to);
 }
 
 void GiveBackFocus(HWND dialog) {
@@ -59,7 +65,7 @@ void GiveBackFocus(HWND dialog) {
   }
   HWND focus = GetFocus();
   if (focus == nullptr || focus == dialog || focus == g_focus.on)
-    SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(g_focus.from), TRUE);
+    MoveFocus(dialog, g_focus.from);
   Unpark();
 }
 
@@ -72,7 +78,6 @@ bool SetFocusOnActivate(HWND dialog, WPARAM wParam) {
   if (HIWORD(wParam) != 0) return false;
   HWND focus = FocusOnReturn();
   if (focus == nullptr || !IsWindowEnabled(focus)) return false;
-  // Not WM_NEXTDLGCTL, which would select all of an edit field's text.
-  SetFocus(focus);
+  MoveFocus(dialog, focus);
   return true;
 }

@@ -8,6 +8,7 @@
 #include "long_command.h"
 #include "parked_focus.h"
 #include "plaintext_field.h"
+#include "push_buttons.h"
 #include "resource.h"
 #include "window_placement.h"
 
@@ -21,6 +22,7 @@ void ShowPicturesAt(HWND window, UINT dpi, bool atStart) {
 void OnMainInit(HWND window) {
   SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(APP_TITLE));
   PreparePlaintextField(GetDlgItem(window, IDC_PLAINTEXT));
+  PreparePushButtons(window);
   ShowPicturesAt(window, WindowDpi(window), true);
   CenterOnDesktop(window);
 }

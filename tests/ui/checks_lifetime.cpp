@@ -69,6 +69,19 @@ bool CancelledDuringMD2(Session& s) {
          Expect(highest < 100 && highest <= before + 30, "MD2 went on after Cancel");
 }
 
+// A plain c after a click on MD5, as typed by a user going on with the text, is not Cancel's
+// access key.
+bool PlainCEndsNothing(Session& s) {
+  WriteItemText(s.main, IDC_PLAINTEXT, "abc");
+  LeftClickAt(CentreOf(GetDlgItem(s.main, IDC_MD5)));
+  TypeLetters("c");
+  return Expect(IsRunning(s.program) && IsWindowVisible(s.main),
+                "a plain c after a click on MD5 ended the program") &&
+         ExpectText(ReadItemText(s.main, IDC_PLAINTEXT), "abc", "plaintext after c") &
+         ExpectText(ReadItemText(s.main, IDC_HASH), "900150983CD24FB0D6963F7D28E17F72",
+                    "hash field after c");
+}
+
 }  // namespace
 
 bool CheckSecondCopyDuplicate(Session& s) {
@@ -125,6 +138,7 @@ bool CheckKeysExitZero(Session& s) {
   for (WORD key : {WORD{'C'}, WORD{VK_F4}}) {
     if (!StartFreshCopy(s)) return false;
     if (!Expect(BringToFront(s.main), "the window would not come to the front")) return false;
+    if (key == 'C') ok &= PlainCEndsNothing(s);
     PressChord(VK_MENU, key);
     ok &= ExitsWithZero(&s.program);
     EndProgram(&s.program);

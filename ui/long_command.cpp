@@ -54,13 +54,29 @@ void RefreshCursor(HWND dialog) {
                MAKELPARAM(hit, WM_MOUSEMOVE));
 }
 
+constexpr LPARAM kAltDown = LPARAM{1} << 29;
+
+bool IsSystemKey(UINT message) {
+  return message == WM_SYSKEYDOWN || message == WM_SYSKEYUP || message == WM_SYSCHAR ||
+         message == WM_SYSDEADCHAR;
+}
+
 // Wherever the focus is: the plaintext field keeps Escape from the dialog manager, and where
 // no control has the focus, keys arrive as system keys.
 bool IsEscape(const MSG& message) {
-  constexpr LPARAM kAltDown = LPARAM{1} << 29;
   return message.wParam == VK_ESCAPE &&
          (message.message == WM_KEYDOWN ||
           (message.message == WM_SYSKEYDOWN && (message.lParam & kAltDown) == 0));
+}
+
+// Once the command shows, the keyboard only stops it or ends the program. Keys held with Alt
+// go to the dialog manager as ever: Alt+F4 closes, Alt+C is Cancel, and the other buttons'
+// keys find them disabled. Every other key, typed ahead or typed at the progress, was meant
+// for the dialog as it was before: a Tab from the hash field would land on Cancel for the
+// Space after it, and a Shift+Tab would select the whole text for the next key to replace.
+bool IsKeyToDrop(const MSG& message) {
+  if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
+  return !IsSystemKey(message.message) || (message.lParam & kAltDown) == 0;
 }
 
 void StartShowing(LongCommand* command) {
@@ -88,6 +104,8 @@ void HandleQueue(LongCommand* command) {
       command->end = CommandEnd::Closed;
     } else if (IsEscape(message)) {
       command->end = CommandEnd::Stopped;
+    } else if (command->showing && IsKeyToDrop(message)) {
+      continue;
     } else if (!IsDialogMessageW(command->dialog, &message)) {
       TranslateMessage(&message);
       DispatchMessageW(&message);
@@ -117,6 +135,9 @@ bool TakeBreak(LongCommand* command, uint64_t done, uint64_t total) {
 }
 
 void EndLongCommand(LongCommand* command) {
+  // Keys typed since the last break were typed at the progress too, and meet the dialog as
+  // it was then, not the buttons about to come back.
+  if (command->showing && command->end == CommandEnd::None) HandleQueue(command);
   g_running = nullptr;
   // A dialog that is closing is left as it is.
   if (command->showing && command->end != CommandEnd::Closed) {

@@ -26,11 +26,13 @@ void BeginLongCommand(LongCommand* command, HWND dialog);
 bool BreakDue(const LongCommand& command);
 // Shows the share done, once the command has taken more than a moment, and lets the dialog
 // handle what has come in: sent and posted messages and paints, and, once the command shows,
-// keys and clicks too, which then find nothing they can change. Returns false when the
-// command is to end now, without a result; command->end says why.
+// clicks too, which then find nothing they can change, and keys, which then only stop the
+// command (Escape) or end the program (Alt+F4, Alt+C). Returns false when the command is to
+// end now, without a result; command->end says why.
 bool TakeBreak(LongCommand* command, uint64_t done, uint64_t total);
-// Unlocks the buttons and the field and puts the cursor back; the caller has shown the result
-// in place of the progress.
+// Handles what came in since the last break as during the command, then unlocks the buttons
+// and the field and puts the cursor back; the caller has shown the result in place of the
+// progress.
 void EndLongCommand(LongCommand* command);
 
 // For the dialog, whose messages arrive during the breaks.

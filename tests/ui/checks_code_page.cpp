@@ -238,20 +238,40 @@ DWORD WINAPI WatchWindow(void* param) {
   return 0;
 }
 
-// Runs a command by its button and watches it.
-Watch WatchCommand(Session& s, int button, void (*during)(Session&),
+void ClickMD2(Session& s) { Click(s.main, IDC_MD2); }
+
+// Space on MD2, which has the focus, with more keys typed at once behind it: those wait in
+// the queue as the command starts. Returns once the command, or the program, has ended.
+void SpaceOnMD2Then(Session& s, std::initializer_list<Stroke> ahead) {
+  HWND hash = GetDlgItem(s.main, IDC_HASH);
+  WriteText(hash, "");
+  TypeAhead({{0, VK_SPACE}});
+  TypeAhead(ahead);
+  WaitUntil([&] { return !IsRunning(s.program) || PercentShown(hash) == 100; }, kTimeoutMs);
+}
+
+void SpaceTabSpace(Session& s) { SpaceOnMD2Then(s, {{0, VK_TAB}, {0, VK_SPACE}}); }
+void SpaceShiftTab(Session& s) { SpaceOnMD2Then(s, {{VK_SHIFT, VK_TAB}}); }
+
+// Tab and Space, as for MD5 after a short text; from the hash field, where the focus waits,
+// a Tab lands on Cancel.
+void TabSpace(Session&) {
+  TypeAhead({{0, VK_TAB}, {0, VK_SPACE}});
+  Settle();
+}
+
+// Runs MD2, started by `start`, and watches it.
+Watch WatchCommand(Session& s, void (*start)(Session&), void (*during)(Session&),
                    const std::string& picture = "") {
-  HWND main = s.main;
   Watch watch = {&s, during, picture, 0, false, false, false, 0, 0};
   HANDLE watcher = CreateThread(nullptr, 0, WatchWindow, &watch, 0, nullptr);
-  const DWORD start = GetTickCount();
-  Click(main, button);
-  const DWORD took = GetTickCount() - start;
+  const DWORD started = GetTickCount();
+  start(s);
+  const DWORD took = GetTickCount() - started;
   InterlockedExchange(&watch.done, 1);
   WaitForSingleObject(watcher, kTimeoutMs);
   CloseHandle(watcher);
-  std::printf("  %s took %lu ms; longest wait for an answer %lu ms\n",
-              button == IDC_MD2 ? "MD2" : "MD5", took, watch.longestMs);
+  std::printf("  MD2 took %lu ms; longest wait for an answer %lu ms\n", took, watch.longestMs);
   return watch;
 }
 
@@ -382,7 +402,7 @@ bool CheckLongTextsInPlace(Session& s) {
   // Nothing typed or clicked during the command acts, then or later.
   const std::string busyPicture =
       s.pictureDir != nullptr ? std::string(s.pictureDir) + "\\busy.bmp" : "";
-  const Watch typed = WatchCommand(s, IDC_MD2, ClickAboutAndType, busyPicture);
+  const Watch typed = WatchCommand(s, ClickMD2, ClickAboutAndType, busyPicture);
   ok &= ExpectText(ReadItemText(s.main, IDC_HASH), md2, "MD2 of 16 MB");
   ok &= Expect(typed.answered, "the window answered nothing while MD2 ran") &
         Expect(typed.sawProgress, "the hash field never showed the command at work") &
@@ -391,7 +411,7 @@ bool CheckLongTextsInPlace(Session& s) {
         LeftAsItWas(s.main, text.size());
   // Away to another window and back while it runs, or back only once it has ended.
   for (void (*away)(Session&) : {GoToDuplicateAndBack, GoToDuplicate}) {
-    const Watch watch = WatchCommand(s, IDC_MD2, away);
+    const Watch watch = WatchCommand(s, ClickMD2, away);
     const char* where = away == GoToDuplicate ? "away" : "away and back";
     std::printf("  %s in %lu ms\n", where, watch.duringMs);
     ok &= ExpectText(ReadItemText(s.main, IDC_HASH), md2, "MD2 with the user away") &
@@ -402,8 +422,26 @@ bool CheckLongTextsInPlace(Session& s) {
     if (away == GoToDuplicate) ok &= EnterPressesMD2(s, md2);
   }
   // Escape stops it, without a digest.
-  const Watch stopped = WatchCommand(s, IDC_MD2, PressEscape);
+  const Watch stopped = WatchCommand(s, ClickMD2, PressEscape);
   ok &= ExpectText(ReadItemText(s.main, IDC_HASH), "Hashing stopped: no digest", "after Escape");
-  return ok & Expect(stopped.busyAfter == false, "MD2 went on after Escape") &
-         FocusGivenBack(s, text.size());
+  ok &= Expect(stopped.busyAfter == false, "MD2 went on after Escape") &
+        FocusGivenBack(s, text.size());
+  // Keys typed ahead of the command, or at its progress, meet nothing: Tab and Space, once
+  // at once and once while it runs, and a Shift+Tab that would select the whole text.
+  struct TypedAhead {
+    void (*start)(Session&);
+    void (*during)(Session&);
+    const char* keys;
+  };
+  for (const TypedAhead& run : {TypedAhead{SpaceTabSpace, TabSpace, "Tab and Space"},
+                                TypedAhead{SpaceShiftTab, nullptr, "Shift+Tab"}}) {
+    const Watch watch = WatchCommand(s, run.start, run.during);
+    if (!Expect(IsRunning(s.program), "%s typed ahead of MD2 ended the program", run.keys))
+      return false;
+    ok &= ExpectText(ReadItemText(s.main, IDC_HASH), md2, run.keys) &
+          Expect(watch.sawProgress, "MD2 after %s showed no progress", run.keys) &
+          Expect(run.during == nullptr || watch.busyAfter, "MD2 ended before the keys") &
+          FocusGivenBack(s, text.size());
+  }
+  return ok;
 }

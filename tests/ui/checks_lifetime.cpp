@@ -43,19 +43,26 @@ bool StartFreshCopy(Session& s) {
                 WaitForDialog(s.program, "Duplicate", 0) != nullptr ? "yes" : "no");
 }
 
-// A real click on Cancel while MD2 of a long text runs; what the hash field shows until the
-// program has gone tells whether the command went on meanwhile.
-bool CancelledDuringMD2(Session& s) {
+// Starts MD2 of a long text and waits for its progress; returns the share shown then, or -1.
+int ProgressOfLongMD2(Session& s) {
   HWND field = GetDlgItem(s.main, IDC_PLAINTEXT);
   const std::string ascii = LongAsciiText(16 << 20);
   const std::wstring text(ascii.begin(), ascii.end());
-  if (!Expect(PasteIntoEmptyField(field, text, false), "cannot fill the clipboard")) return false;
+  if (!Expect(PasteIntoEmptyField(field, text, false), "cannot fill the clipboard")) return -1;
   WaitUntil([&] { return TextLengthOf(field) == text.size(); }, kStartTimeoutMs);
   HWND hash = GetDlgItem(s.main, IDC_HASH);
   WriteText(hash, "");
   ClickLater(s.main, IDC_MD2);
-  int before = -1;
-  WaitUntil([&] { return (before = PercentShown(hash)) >= 0; }, kTimeoutMs);
+  int shown = -1;
+  WaitUntil([&] { return (shown = PercentShown(hash)) >= 0; }, kTimeoutMs);
+  return shown;
+}
+
+// A real click on Cancel while MD2 of a long text runs; what the hash field shows until the
+// program has gone tells whether the command went on meanwhile.
+bool CancelledDuringMD2(Session& s) {
+  HWND hash = GetDlgItem(s.main, IDC_HASH);
+  const int before = ProgressOfLongMD2(s);
   ClickAndType(CentreOf(GetDlgItem(s.main, IDC_CANCEL)), "");
   const DWORD clicked = GetTickCount();
   int highest = before;
@@ -138,7 +145,12 @@ bool CheckKeysExitZero(Session& s) {
   for (WORD key : {WORD{'C'}, WORD{VK_F4}}) {
     if (!StartFreshCopy(s)) return false;
     if (!Expect(BringToFront(s.main), "the window would not come to the front")) return false;
+    // Alt+C on the idle window, after a plain c; Alt+F4 while MD2 shows its progress.
     if (key == 'C') ok &= PlainCEndsNothing(s);
+    if (key == VK_F4) {
+      const int shown = ProgressOfLongMD2(s);
+      ok &= Expect(shown >= 0 && shown < 100, "MD2 showed no progress");
+    }
     PressChord(VK_MENU, key);
     ok &= ExitsWithZero(&s.program);
     EndProgram(&s.program);

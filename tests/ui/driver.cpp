@@ -57,7 +57,7 @@ constexpr Check kChecks[] = {
      CheckSecondCopyDuplicate},
     {"Cancel ends the program at once with exit code 0, during MD2 too", CheckCancelExitsZero},
     {"a new copy starts, and closing it exits with 0", CheckRestartAndCloseExitsZero},
-    {"Alt+C and Alt+F4 each end a fresh copy with exit code 0; a plain c does not",
+    {"Alt+C, and Alt+F4 during MD2, end a fresh copy with exit code 0; a plain c does not",
      CheckKeysExitZero},
     {"with the older edit control, typed and pasted texts hash right", CheckOlderControls},
 };

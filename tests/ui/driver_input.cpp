@@ -43,11 +43,17 @@ void PressKey(WORD key) {
 }
 
 void PressChord(WORD modifier, WORD key) {
-  SendKey(modifier, true);
-  SendKey(key, true);
-  SendKey(key, false);
-  SendKey(modifier, false);
+  TypeAhead({{modifier, key}});
   Settle();
+}
+
+void TypeAhead(std::initializer_list<Stroke> strokes) {
+  for (const Stroke& stroke : strokes) {
+    if (stroke.modifier != 0) SendKey(stroke.modifier, true);
+    SendKey(stroke.key, true);
+    SendKey(stroke.key, false);
+    if (stroke.modifier != 0) SendKey(stroke.modifier, false);
+  }
 }
 
 namespace {

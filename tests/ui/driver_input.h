@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 // Brings window to the front so that keystrokes reach it; false if it would not come.
@@ -13,6 +14,13 @@ void PressKey(WORD key);
 // Holds modifier while pressing key, as for Alt+5 or Ctrl+End.
 void PressChord(WORD modifier, WORD key);
 void TypeLetters(const char* letters);  // a..z and 0..9 only
+// Keys pressed one after another, each with its modifier held (0 for none), and sent at once
+// without waiting for them to be handled, as by a user typing ahead.
+struct Stroke {
+  WORD modifier;
+  WORD key;
+};
+void TypeAhead(std::initializer_list<Stroke> strokes);
 // Opens the clipboard for the driver, with a hidden window of its own as the owner: after
 // EmptyClipboard, Windows takes data only from a clipboard opened with a window.
 bool OpenDriverClipboard();

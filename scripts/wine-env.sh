@@ -27,21 +27,28 @@ wine_prefix_ready() {
   timeout 60 wineserver -w || true
 }
 
-# Xvfb on the first display number nobody uses; DISPLAY points at it afterwards.
+# Xvfb on a display number of its own, which the server picks and reports (-displayfd): it
+# alone knows every number in use, including those whose socket is only in the abstract
+# namespace, as a server's in another root is, and two runs starting at once cannot pick the
+# same one. DISPLAY points at it afterwards.
 start_virtual_display() {
-  local n
-  for n in $(seq 90 190); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
-  done
-  Xvfb ":$n" -screen 0 "${MDH_SCREEN:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
+  local number_file n
+  number_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 "${MDH_SCREEN:-1024x768x24}" -nolisten tcp 3>"$number_file" \
+    >/dev/null 2>&1 &
   xvfb_pid=$!
-  export DISPLAY=":$n"
   for _ in $(seq 1 100); do
-    [ -e "/tmp/.X11-unix/X$n" ] && return 0
+    n=$(head -n1 "$number_file")
+    if [ -n "$n" ]; then
+      rm -f "$number_file"
+      export DISPLAY=":$n"
+      return 0
+    fi
     kill -0 "$xvfb_pid" 2>/dev/null || break
     sleep 0.1
   done
-  echo "Xvfb did not start on :$n" >&2
+  rm -f "$number_file"
+  echo "Xvfb did not start" >&2
   return 1
 }
 

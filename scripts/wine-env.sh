@@ -27,6 +27,25 @@ wine_prefix_ready() {
   timeout 60 wineserver -w || true
 }
 
+# Puts the program named (ui_driver.exe, say), and every program it starts, on a Wine
+# virtual desktop that fills the virtual screen: Wine then draws the dialogs' frames and
+# handles focus and input itself, as Windows does, instead of leaving them to an X window
+# manager that Xvfb lacks. Set in the prefix for that program alone, so that the program
+# started by scripts/run.sh still gets windows of its own; and not by starting it through
+# "wine explorer /desktop=...", which under Wine 10 gives it no standard output.
+wine_desktop_for() {
+  local exe=$1 size
+  size=$(screen_size)
+  local stamp=$WINEPREFIX/mdh-desktop-$exe
+  [ "$(cat "$stamp" 2>/dev/null)" = "$size" ] && return 0
+  timeout 60 wine reg add "HKCU\\Software\\Wine\\AppDefaults\\$exe\\Explorer" /v Desktop \
+    /d "mdhasher-$size" /f >/dev/null 2>&1
+  timeout 60 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v "mdhasher-$size" \
+    /d "$size" /f >/dev/null 2>&1
+  timeout 60 wineserver -w || true
+  echo "$size" >"$stamp"
+}
+
 # Xvfb on a display number of its own, which the server picks and reports (-displayfd): it
 # alone knows every number in use, including those whose socket is only in the abstract
 # namespace, as a server's in another root is, and two runs starting at once cannot pick the

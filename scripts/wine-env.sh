@@ -11,7 +11,11 @@ dpi_suffix() { [ "$1" = 96 ] || echo "-${1}dpi"; }
 export WINEPREFIX=${MDH_WINEPREFIX:-$build_dir/wineprefix$(dpi_suffix "$wine_dpi")}
 export WINEDEBUG=-all
 # No Mono or Gecko: the program needs neither, and installing them stalls a headless boot.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No menu builder either: it has nothing to do here, and the window it opens puts a second
+# Wine desktop, with a clipboard manager of its own, on the same X display; under Wine 10,
+# a clipboard manager that starts takes over what the other holds, and the clipboard is
+# empty meanwhile, now and then just as a test pastes.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 xvfb_pid=
 
 # The 64-bit loader makes a prefix in which 32-bit programs run side by side (WoW64).

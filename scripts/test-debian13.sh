@@ -22,8 +22,15 @@ child=
 # Anything left under the root: mounts of an interrupted mmdebstrap, and processes whose
 # root it is (none should be: the PID namespace's end takes them all).
 clean_up() {
+  # unshare ignores SIGTERM, leaving it to the command it runs; killed, it has the kernel
+  # kill that command, and with it every process of the namespace.
   if [ -n "$child" ]; then
     kill "$child" 2>/dev/null || true
+    for _ in $(seq 1 25); do
+      kill -0 "$child" 2>/dev/null || break
+      sleep 0.2
+    done
+    kill -KILL "$child" 2>/dev/null || true
     wait "$child" 2>/dev/null || true
   fi
   local pid

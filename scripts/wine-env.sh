@@ -36,7 +36,8 @@ wine_prefix_ready() {
 # handles focus and input itself, as Windows does, instead of leaving them to an X window
 # manager that Xvfb lacks. Set in the prefix for that program alone, so that the program
 # started by scripts/run.sh still gets windows of its own; and not by starting it through
-# "wine explorer /desktop=...", which under Wine 10 gives it no standard output.
+# "wine explorer /desktop=...", which under Wine 10, as on Windows, hands a console program
+# it starts no standard handles of its own.
 wine_desktop_for() {
   local exe=$1 size
   size=$(screen_size)

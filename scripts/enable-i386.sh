@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Makes 32-bit x86 Linux programs (32-bit Wine among them) start on a kernel whose own
-# 32-bit support is switched off, by registering qemu-i386 as their interpreter.
+# 32-bit support is switched off, by registering qemu-i386 as their interpreter. The kernel
+# opens the interpreter once, as it registers it (flag F), so it serves programs in a chroot
+# too, where no qemu is installed.
+# Usage: enable-i386.sh [a 32-bit program to try]   (default: Wine's own, from wine32)
 set -euo pipefail
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
-probe=/usr/lib/wine/wine   # a 32-bit ELF from wine32
+probe=${1:-/usr/lib/wine/wine}
 [ -x "$probe" ] || exit 0
 "$probe" --version >/dev/null 2>&1 && exit 0
 

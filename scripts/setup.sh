@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing need on Debian 12, and nothing when it is all there.
-# Usage: scripts/setup.sh [native|windows|bench|release|all]   (default: all)
+# Installs what building, running and testing need on Debian 12 or 13, and nothing when it is
+# all there.
+# Usage: scripts/setup.sh [native|windows|bench|release|debian13|all]   (default: all)
+# debian13 is what scripts/test-debian13.sh needs on the machine that runs it, and is not
+# part of all.
 set -euo pipefail
 
 what=${1:-all}
@@ -15,6 +18,8 @@ release_pkgs=(cmake g++ g++-mingw-w64-i686 binutils-mingw-w64-i686 git zip ossls
 # The test command's own: the script checker, and the release test's throwaway certificate
 # and look into the zip.
 check_pkgs=(shellcheck openssl unzip)
+# A Debian 13 root made here, and 32-bit programs able to start in it.
+debian13_pkgs=(mmdebstrap arch-test qemu-user-static git)
 
 pkgs=()
 case "$what" in
@@ -22,8 +27,9 @@ case "$what" in
   windows) pkgs=("${windows_pkgs[@]}") ;;
   bench) pkgs=("${bench_pkgs[@]}") ;;
   release) pkgs=("${release_pkgs[@]}") ;;
+  debian13) pkgs=("${debian13_pkgs[@]}") ;;
   all) pkgs=("${native_pkgs[@]}" "${windows_pkgs[@]}" "${release_pkgs[@]}" "${check_pkgs[@]}") ;;
-  *) echo "usage: $0 [native|windows|bench|release|all]" >&2; exit 2 ;;
+  *) echo "usage: $0 [native|windows|bench|release|debian13|all]" >&2; exit 2 ;;
 esac
 
 missing=()
@@ -43,4 +49,7 @@ fi
 # Hand 32-bit ELF programs to qemu's user-mode emulator in that case.
 if [ "$what" = windows ] || [ "$what" = all ]; then
   "$(dirname "$0")/enable-i386.sh"
+elif [ "$what" = debian13 ]; then
+  # Before any root is made: the kernel's handler then serves the root's 32-bit Wine too.
+  "$(dirname "$0")/enable-i386.sh" /usr/lib/arch-test/i386
 fi

@@ -17,6 +17,8 @@ work=$repo/build/debian13
 root=$work/root
 logs=$work/logs
 commit=$(git rev-parse HEAD)
+# Where the clone goes, as a path inside the new root: root's home there.
+clone=root/mdhasher
 child=
 
 # Anything left under the root: mounts of an interrupted mmdebstrap, and processes whose
@@ -82,9 +84,11 @@ in_root() {
 in_chroot() {
   local what=$1 started=$SECONDS rc=0
   shift
+  # The inner shell expands its own arguments.
+  # shellcheck disable=SC2016
   run unshare --mount --pid --fork --kill-child --propagation private \
     bash -c "set -e; $(declare -f in_root); in_root \"\$@\"" in_root "$root" \
-    bash -c 'cd /root/mdhasher && "$@"' "$what" "$@" || rc=$?
+    bash -c 'cd "$1" && shift && "$@"' "$what" "/$clone" "$@" || rc=$?
   echo "== Debian 13: $what took $((SECONDS - started)) s"
   return "$rc"
 }
@@ -101,8 +105,8 @@ echo "== Debian 13: a fresh root in $root"
 step=$SECONDS
 run mmdebstrap --mode=root --variant=important --quiet trixie "$root"
 cp -L /etc/resolv.conf "$root/etc/resolv.conf"
-git clone --quiet --no-hardlinks "$repo" "$root/root/mdhasher"
-git -C "$root/root/mdhasher" checkout --quiet --detach "$commit"
+git clone --quiet --no-hardlinks "$repo" "$root/$clone"
+git -C "$root/$clone" checkout --quiet --detach "$commit"
 echo "== Debian 13: root made in $((SECONDS - step)) s, with a clone of $commit"
 
 rc=0
@@ -110,7 +114,7 @@ in_chroot "setup" scripts/setup.sh all || rc=$?
 [ "$rc" != 0 ] || in_chroot "the test command" scripts/test.sh || rc=$?
 if [ "$rc" != 0 ]; then
   mkdir -p "$logs"
-  (cd "$root/root/mdhasher/build" &&
+  (cd "$root/$clone/build" &&
     find . \( -name LastTest.log -o -name driver.log -o -name planted-dlls.log \) \
       -exec cp --parents {} "$logs/" \;) 2>/dev/null || true
   echo "FAIL: the test command on Debian 13 (logs: $logs)"
